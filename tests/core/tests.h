@@ -1,0 +1,80 @@
+#pragma once
+#include <QtCore/QObject>
+
+class TestDatePicture : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void format_data();
+    void format();
+    void separatorsFollowTheLocale();
+};
+
+class TestStore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void emptyTextIsNull();
+    void charColumnsAreCut_data();
+    void charColumnsAreCut();
+    void namesIgnoreCase();
+    void upperFoldsEveryLetter_data();
+    void upperFoldsEveryLetter();
+    void monthOfADate();
+    void alterAddsSeveralColumns();
+    void insertSelectBetweenTwins();
+    void severalStatementsInOneText();
+    void booleansAndDates();
+    void memoKeepsLeadingZeros();
+    void notADatabaseRaises();
+    void twoConnectionsShareTheFile();
+    void compactCopy();
+    void splitStatements_data();
+    void splitStatements();
+
+private:
+    struct Fixture;
+    Fixture *m = nullptr;
+};
+
+class TestSchema : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void newFolderGetsEverything();
+    void secondStartOnlyReads();
+    void onlyMissingStepRuns();
+    void oldLayoutUpgradesGroups();
+    void dropSetRebuildsSettings_data();
+    void dropSetRebuildsSettings();
+    void migrationInfo_data();
+    void migrationInfo();
+    void restoreSwap_data();
+    void restoreSwap();
+    void restoreSwapFailureKeepsDatabase();
+    void folderThatCannotBeCreated();
+};
+
+class TestWorkingFolder : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void defaultFolder_data();
+    void defaultFolder();
+    void tooLongMessage();
+    void redirection_data();
+    void redirection();
+    void unreadableRedirection();
+};
+
+class TestHandOver : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void buffer_data();
+    void buffer();
+    void parseStopsAtEnd();
+    void serverAcceptsAndRejects();
+};
