@@ -1,0 +1,51 @@
+#pragma once
+#include "app/Services.h"
+
+#include <QtCore/QPoint>
+#include <QtWidgets/QDialog>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace vellamora {
+
+// The page where the migration program for archives of the old file-per-table
+// format can be downloaded.
+inline constexpr char kMigratorPage[] = "https://vellamora.org/migrator";
+
+// Tells the user that archives of an older installation were found and how to
+// convert them. Borderless, moved by dragging any of its panels.
+class TMigrationInfoForm : public QDialog
+{
+    Q_OBJECT
+public:
+    TMigrationInfoForm(const Services &services, QWidget *parent = nullptr);
+
+    // True when the dialog was left with "Chiudi" (and not with Esc).
+    bool closedWithChiudi() const { return m_chiudi; }
+
+    void SpeedButton1Click();
+    void SpeedButton3Click();
+
+    QFrame *PanelTitle = nullptr;
+    QLabel *LabelTitle = nullptr;
+    QPlainTextEdit *MemoInfo = nullptr;
+    QLabel *ImageMigrator = nullptr;
+    QFrame *PanelButtons = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QCheckBox *CheckBoxStopInfo = nullptr;
+    QToolButton *SpeedButton3 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Services m_services;
+    QPoint m_dragOffset;
+    bool m_chiudi = false;
+};
+
+} // namespace vellamora

@@ -1,0 +1,9 @@
+#include "support/TestMain.h"
+#include "tests.h"
+
+#include <QtWidgets/QApplication>
+
+int main(int argc, char **argv)
+{
+    return vellamora::test::runTests<QApplication, TestMainForm, TestTwoInstances>(argc, argv);
+}
