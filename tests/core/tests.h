@@ -78,3 +78,44 @@ private Q_SLOTS:
     void parseStopsAtEnd();
     void serverAcceptsAndRejects();
 };
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void soundCode_data();
+    void soundCode();
+    void unknownSoundCodeLeavesBoxes();
+    void startPage_data();
+    void startPage();
+    void generalWriteStoresAsTyped_data();
+    void generalWriteStoresAsTyped();
+    void emptyPasswordReadsEmpty();
+    void ownStatements_data();
+    void ownStatements();
+    void ownStatementRefusesOtherColumns();
+    void windowSize_data();
+    void windowSize();
+    void tabVisibility();
+    void scaleAndClock();
+};
+
+class TestShellRules : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void countPanelText_data();
+    void countPanelText();
+    void sectionTotals();
+    void deletionPhrase_data();
+    void deletionPhrase();
+    void deletionPhraseDistribution();
+    void sizeRules_data();
+    void sizeRules();
+    void desktopEntries();
+    void soundLabel_data();
+    void soundLabel();
+    void soundDialogFolder();
+    void colourText_data();
+    void colourText();
+};
