@@ -30,6 +30,14 @@ struct Services
     std::function<int(QDialog &)> runModal;
     // Whether the desktop has a notification area for the tray icon.
     bool trayAvailable = true;
+    // The program file, for the autostart entry and the desktop shortcut; empty means
+    // "vellamora" in the program folder.
+    QString executable = {};
+
+    QString programFile() const
+    {
+        return executable.isEmpty() ? programFolder + QStringLiteral("vellamora") : executable;
+    }
 };
 
 } // namespace vellamora

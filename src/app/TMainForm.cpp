@@ -2,6 +2,9 @@
 
 #include "app/DatePicture.h"
 #include "app/NamedControl.h"
+#include "app/SettingsStore.h"
+#include "app/ShellRules.h"
+#include "app/TTabShowForm.h"
 #include "app/TMigrationInfoForm.h"
 #include "app/TrayImages.h"
 #include "app/WorkingFolder.h"
@@ -14,7 +17,12 @@
 #include <QtCore/QTimer>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QMouseEvent>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QSpinBox>
+#include <QtWidgets/QStackedLayout>
 #include <QtWidgets/QDateEdit>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHBoxLayout>
@@ -30,8 +38,22 @@ namespace vellamora {
 
 namespace {
 
-constexpr int kMinWidth = 670;
-constexpr int kMinHeight = 592;
+constexpr int kMinWidth = shell::kMinimumSize.width();
+constexpr int kMinHeight = shell::kMinimumSize.height();
+
+// The colour column of each page, in page order (the last is the Opzioni page).
+const char *const kSectionColours[] = {"shotcolor",    "yearcolor",  "monthcolor", "weekcolor", "todaycolor",
+                                       "contactcolor", "notescolor", "todocolor",  "usercolor"};
+
+// The command panels hidden in read-only mode, and the group and quick-add buttons.
+const char *const kCommandPanels[] = {"Panel_Shot",    "Panel_year", "Panel_Month",   "Panel_week", "panel_today",
+                                      "panel_contact", "panelllo",   "Panel_totnote", "Panel_ToDo", "SpeedButton_AddGroup",
+                                      "SpeedButtonDelGroup", "SpeedButton_AppRapido"};
+
+// The hint buttons of the pages.
+const char *const kHintButtons[] = {"SpeedButtonHintShot",    "SpeedButtonHintAnno", "SpeedButtonHelpMonth",
+                                    "SpeedButtonHelpWeek",    "SpeedButton_Help",    "SpeedButtonHintContact",
+                                    "SpeedButtonHintNote",    "SpeedButtonHintLista", "SpeedButtonHintOpzioni"};
 
 QTimer *makeTimer(QObject *parent, const char *name, int interval, bool enabled)
 {
@@ -49,11 +71,12 @@ TMainForm::TMainForm(const Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(Prompter::caption());
-    setMinimumSize(kMinWidth, kMinHeight);
     resize(kMinWidth, kMinHeight);
     buildFrame();
     buildTray();
     connectHandlers();
+    // Esc, the mouse wheel and the field colours are handled for the whole window.
+    qApp->installEventFilter(this);
     runStartupSequence();
 }
 
@@ -71,11 +94,21 @@ void TMainForm::buildFrame()
     panel_credit0->setAutoFillBackground(true);
     buildTitleBar(panel_credit0);
     layout->addWidget(panel_credit0);
-    NAMED(PageControlMenu, QTabWidget, this);
+    // The page area and the lock panel share one place; the lock brings its panel to the front.
+    auto *place = new QWidget(this);
+    m_lockStack = new QStackedLayout(place);
+    NAMED(Panel_portamenu, QFrame, place);
+    auto *pagesBox = new QVBoxLayout(Panel_portamenu);
+    pagesBox->setContentsMargins(0, 0, 0, 0);
+    NAMED(PageControlMenu, QTabWidget, Panel_portamenu);
     // All nine tabs fit in the minimum width.
     PageControlMenu->setUsesScrollButtons(false);
     PageControlMenu->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
-    layout->addWidget(PageControlMenu, 1);
+    pagesBox->addWidget(PageControlMenu);
+    m_lockStack->addWidget(Panel_portamenu);
+    buildLockPanel();
+    m_lockStack->addWidget(Panel_PSW);
+    layout->addWidget(place, 1);
     buildPages();
 
     TimerOrologio = makeTimer(this, "TimerOrologio", 1000, true);
@@ -146,7 +179,9 @@ void TMainForm::buildPages()
         {&TMainForm::TabSheetSetup, "TabSheetSetup", "Opzioni"},
     };
     for (const Page &p : pages) {
-        QWidget *page = namedControl<QWidget>(PageControlMenu, p.name);
+        QWidget *page = p.member == &TMainForm::TabSheetSetup
+                            ? (m_options = new OptionsPage(m_services, m_db, m_settings, *this, PageControlMenu))
+                            : namedControl<QWidget>(PageControlMenu, p.name);
         this->*(p.member) = page;
         PageControlMenu->addTab(page, QString::fromUtf8(p.caption));
     }
@@ -172,32 +207,36 @@ void TMainForm::buildPages()
     today->addWidget(Panel_MEssaggio);
     today->addStretch(1);
 
-    // The options page: the options the life cycle reads, and where the archives are.
-    auto *setup = new QVBoxLayout(TabSheetSetup);
-    NAMED(CheckBox_Minimized, QCheckBox, TabSheetSetup);
-    CheckBox_Minimized->setText(QStringLiteral("Avvio minimizzato"));
-    setup->addWidget(CheckBox_Minimized);
-    auto *timeRow = new QHBoxLayout;
-    NAMED(CheckBox_TimeCheck, QCheckBox, TabSheetSetup);
-    CheckBox_TimeCheck->setToolTip(QStringLiteral("Ti avvertirò all'ora dell'impegno"));
-    NAMED(Label_TimeCheck, QLabel, TabSheetSetup);
-    Label_TimeCheck->setText(QStringLiteral("Allarme a tempo"));
-    Label_TimeCheck->setBuddy(CheckBox_TimeCheck);
-    timeRow->addWidget(CheckBox_TimeCheck);
-    timeRow->addWidget(Label_TimeCheck, 1);
-    setup->addLayout(timeRow);
-    NAMED(CheckBoxFuturo, QCheckBox, TabSheetSetup);
-    CheckBoxFuturo->setText(QStringLiteral("Notifica impegni importanti"));
-    setup->addWidget(CheckBoxFuturo);
-    setup->addWidget(new QLabel(QStringLiteral("Posizione archivi"), TabSheetSetup));
-    NAMED(ScrollBox1, QScrollArea, TabSheetSetup);
-    NAMED(Label_Archives_Folder, QLabel, ScrollBox1);
-    Label_Archives_Folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ScrollBox1->setWidget(Label_Archives_Folder);
-    ScrollBox1->setWidgetResizable(true);
-    ScrollBox1->setFixedHeight(44);
-    setup->addWidget(ScrollBox1);
-    setup->addStretch(1);
+}
+
+void TMainForm::buildLockPanel()
+{
+    NAMED(Panel_PSW, QFrame, this);
+    Panel_PSW->setAutoFillBackground(true);
+    auto *column = new QVBoxLayout(Panel_PSW);
+    column->addStretch(1);
+    auto centred = [column](QWidget *w) { column->addWidget(w, 0, Qt::AlignHCenter); };
+    NAMED(Label_InsPsw, QLabel, Panel_PSW);
+    Label_InsPsw->setText(QStringLiteral("Inserisci la password"));
+    QFont big = Label_InsPsw->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    Label_InsPsw->setFont(big);
+    centred(Label_InsPsw);
+    NAMED(Edit_PSW, QLineEdit, Panel_PSW);
+    Edit_PSW->setMaxLength(settings::kPasswordLength);
+    Edit_PSW->setEchoMode(QLineEdit::Password);
+    Edit_PSW->setFixedWidth(220);
+    centred(Edit_PSW);
+    NAMED(CheckBox_PSW, QCheckBox, Panel_PSW);
+    CheckBox_PSW->setText(QStringLiteral("Maschera i caratteri"));
+    CheckBox_PSW->setChecked(true);
+    centred(CheckBox_PSW);
+    NAMED(SpeedButton_SolaLettura, QToolButton, Panel_PSW);
+    SpeedButton_SolaLettura->setText(QStringLiteral("Sola lettura"));
+    SpeedButton_SolaLettura->setToolTip(QStringLiteral("Accedi in modalità di sola lettura"));
+    centred(SpeedButton_SolaLettura);
+    column->addStretch(2);
 }
 
 void TMainForm::buildTray()
@@ -254,9 +293,10 @@ void TMainForm::connectHandlers()
     connect(TimerAppari, &QTimer::timeout, this, &TMainForm::TimerAppariTimer);
     connect(TimerTrayCycle, &QTimer::timeout, this, [this] { setTrayImage((m_trayImage + 1) % 4); });
     connect(TimerFlashTempo, &QTimer::timeout, this, [this] {
-        const bool red = Label_TimeCheck->property("flashRed").toBool();
-        Label_TimeCheck->setProperty("flashRed", !red);
-        Label_TimeCheck->setStyleSheet(red ? QString() : QStringLiteral("color: red"));
+        QLabel *label = m_options->Label_TimeCheck;
+        const bool red = label->property("flashRed").toBool();
+        label->setProperty("flashRed", !red);
+        label->setStyleSheet(red ? QString() : QStringLiteral("color: red"));
     });
     connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
@@ -270,18 +310,19 @@ void TMainForm::connectHandlers()
     connect(SpeedButtonEXIT, &QToolButton::clicked, this, &TMainForm::SpeedButtonEXITClick);
     connect(SpeedButtonMigrationInfo, &QToolButton::clicked, this, &TMainForm::SpeedButtonMigrationInfoClick);
     connect(SpeedButtonWinSize, &QToolButton::clicked, this, &TMainForm::toggleMaximized);
-    connect(SpeedButton_minimize_bar, &QToolButton::clicked, this, &QWidget::showMinimized);
-    connect(SpeedButton_MINIMIZE, &QToolButton::clicked, this, [this] {
-        m_hiddenInTray = true;
-        if (m_services.trayAvailable)
-            hide();
-        else
-            showMinimized();
-    });
+    connect(SpeedButton_minimize_bar, &QToolButton::clicked, this, &TMainForm::SpeedButton_minimize_barClick);
+    connect(SpeedButton_MINIMIZE, &QToolButton::clicked, this, &TMainForm::SpeedButton_MINIMIZEClick);
+    connect(SpeedButtonAggiornaTutto, &QToolButton::clicked, this, &TMainForm::SpeedButtonAggiornaTuttoClick);
     connect(SpeedButtonTOP, &QToolButton::toggled, this, [this](bool down) {
         setWindowFlag(Qt::WindowStaysOnTopHint, down);
         show();
     });
+    connect(PageControlMenu, &QTabWidget::currentChanged, this, &TMainForm::pageChanged);
+    connect(Edit_PSW, &QLineEdit::textChanged, this, &TMainForm::Edit_PSWChange);
+    connect(CheckBox_PSW, &QCheckBox::toggled, this, [this](bool mask) {
+        Edit_PSW->setEchoMode(mask ? QLineEdit::Password : QLineEdit::Normal);
+    });
+    connect(SpeedButton_SolaLettura, &QToolButton::clicked, this, &TMainForm::SpeedButton_SolaLetturaClick);
     connect(DateTimePickerTODAY, &QDateEdit::dateChanged, this, [this] {
         if (m_databaseReady)
             refreshDayAgenda();
@@ -306,15 +347,17 @@ void TMainForm::runStartupSequence()
         return;
     try {
         agenda::cleanupOneShot(m_db, today);
+        applyStartSettings();
         m_databaseReady = true;
         refreshAlarmList();
         refreshDayAgenda();
+        applyWindowSize();
         startupCheck();
     } catch (const StoreError &e) {
         m_services.prompter.errorReport(e.text());
         return;
     }
-    Label_Archives_Folder->setText(QDir::toNativeSeparators(m_workingFolder));
+    m_options->Label_Archives_Folder->setText(QDir::toNativeSeparators(m_workingFolder));
 }
 
 bool TMainForm::colourCheck()
@@ -399,25 +442,98 @@ bool TMainForm::loadSettings()
         terminate();
         return false;
     }
-    CheckBox_Minimized->setChecked(m_settings.yes(QStringLiteral("minimized")));
-    CheckBox_TimeCheck->setChecked(m_settings.yes(QStringLiteral("timecheck")));
-    CheckBoxFuturo->setChecked(m_settings.logical(QStringLiteral("futuro_flag")));
-    m_clockFormat = m_settings.logical(QStringLiteral("ampm"))
-                        ? QStringLiteral("dddd d mmmm yyyy - hh:mm:ss am/pm")
-                        : QStringLiteral("dddd d mmmm yyyy - hh:mm:ss");
+    m_options->applyLoadedSettings();
+    // The timed alarm: its list is read again and its timer follows the box.
+    try {
+        if (m_options->CheckBox_TimeCheck->isChecked()) {
+            if (m_databaseReady)
+                refreshAlarmList();
+            TimerContolloOrario->start();
+        } else {
+            TimerContolloOrario->stop();
+        }
+        if (m_databaseReady)
+            refreshDayAgenda();
+    } catch (const StoreError &e) {
+        m_services.prompter.errorReport(e.text());
+    }
+    PageControlMenu->update();
     return true;
+}
+
+void TMainForm::reloadSettings()
+{
+    loadSettings();
+}
+
+void TMainForm::applyStartSettings()
+{
+    m_options->applyStartSettings();
+    m_clockFormat = settings::clockFormat(m_settings.logical(QStringLiteral("ampm")));
+    if (!m_settings.text(QStringLiteral("theme_name")).isEmpty())
+        m_themeName = m_settings.text(QStringLiteral("theme_name"));
+    for (int i = 0; i < settings::kHideablePages; ++i)
+        PageControlMenu->setTabVisible(
+            i, m_settings.logical(QString::fromLatin1(settings::tabVisibleColumns()[size_t(i)])));
+    applyStartPage();
+    if (m_settings.logical(QStringLiteral("hidetips")))
+        setHintButtonsVisible(false);
+    SpeedButton_SolaLettura->setVisible(m_settings.logical(QStringLiteral("solalettura")));
+    if (!m_settings.text(QStringLiteral("psw")).isEmpty() && m_settings.yes(QStringLiteral("blocco")))
+        showLockPanel();
+}
+
+void TMainForm::applyStartPage()
+{
+    const QString code = m_settings.text(QStringLiteral("startab"));
+    if (code == QLatin1String("-")) {
+        // A lost choice: the agenda page, stored as the start page from now on.
+        PageControlMenu->setCurrentWidget(TabSheetTODAY);
+        m_options->selectStartPage(4);
+        m_options->writeGeneral();
+        loadSettings();
+    } else if (const auto index = settings::startPageIndex(code)) {
+        if (*index == 8)
+            PageControlMenu->setCurrentWidget(TabSheetSetup);
+        else if (PageControlMenu->isTabVisible(*index))
+            PageControlMenu->setCurrentIndex(*index);
+    }
+    // A hidden start page leaves the page control on its first visible page.
+    if (!PageControlMenu->isTabVisible(PageControlMenu->currentIndex())) {
+        for (int i = 0; i < PageControlMenu->count(); ++i) {
+            if (PageControlMenu->isTabVisible(i)) {
+                PageControlMenu->setCurrentIndex(i);
+                break;
+            }
+        }
+    }
+    m_options->selectStartPage(settings::startPageIndex(m_settings.text(QStringLiteral("startab"))).value_or(-1));
+}
+
+void TMainForm::applyWindowSize()
+{
+    resize(m_settings.integer(QStringLiteral("WinWidth"), kMinWidth),
+           m_settings.integer(QStringLiteral("WinHeight"), kMinHeight));
+    resizeSteps();
+    if (m_settings.text(QStringLiteral("WinStato")) != QLatin1String("wsNormal"))
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TMainForm::refreshDayAgenda()
 {
-    m_dayAgenda = agenda::readAgenda(m_db, agenda::Variant::DayAgenda, DateTimePickerTODAY->date(),
-                                     m_services.regional);
-    panel_today->setText(QString::number(m_dayAgenda.size()) + QStringLiteral("   "));
+    agenda::DayAgendaRequest request;
+    request.shownDate = DateTimePickerTODAY->date();
+    request.today = m_services.clock.today();
+    request.advanceNoticeDays = m_options->CheckBoxFuturo->isChecked() ? m_options->SpinEditFuturo->value() : 0;
+    agenda::DayAgendaResult result = agenda::refreshDayAgenda(m_db, request, m_services.regional, m_listChange);
+    m_dayAgenda = std::move(result.rows);
+    m_advanceNoticeDay = result.advanceNoticeDay;
+    panel_today->setText(result.countText);
 }
 
 void TMainForm::refreshAlarmList()
 {
-    if (CheckBox_TimeCheck->isChecked())
+    if (m_options->CheckBox_TimeCheck->isChecked())
         m_alarmList = agenda::readAgenda(m_db, agenda::Variant::AlarmList, m_services.clock.today(),
                                          m_services.regional);
 }
@@ -552,6 +668,8 @@ void TMainForm::firstAppearance()
         PageControlMenu->setTabText(i, QLatin1Char(' ') + PageControlMenu->tabText(i) + QLatin1Char(' '));
     if (width() < kMinWidth || height() < kMinHeight)
         resize(std::max(width(), kMinWidth), std::max(height(), kMinHeight));
+    // From now on a smaller size is refused.
+    setMinimumSize(kMinWidth, kMinHeight);
     m_firstAppearancePending = false;
     m_appearingAllowed = true;
 }
@@ -580,6 +698,13 @@ void TMainForm::windowShown()
         }
     } catch (const StoreError &e) {
         m_services.prompter.errorReport(e.text());
+    }
+    if (!m_settings.text(QStringLiteral("psw")).isEmpty() && m_settings.yes(QStringLiteral("blocco"))) {
+        showLockPanel();
+        QPalette palette = Edit_PSW->palette();
+        palette.setColor(QPalette::Base, sectionColour(PageControlMenu->indexOf(TabSheetTODAY)));
+        Edit_PSW->setPalette(palette);
+        SpeedButton_SolaLettura->setVisible(m_settings.logical(QStringLiteral("solalettura")));
     }
 }
 
@@ -628,14 +753,15 @@ void TMainForm::stopTrayCycling()
 
 void TMainForm::SpeedButtonEXITClick()
 {
-    if (CheckBox_TimeCheck->isChecked() && !panel_today->isHidden()) {
+    m_options->closeSpecialPanel();
+    if (m_options->CheckBox_TimeCheck->isChecked() && !panel_today->isHidden()) {
         PageControlMenu->setCurrentWidget(TabSheetSetup);
         TimerFlashTempo->start();
         const bool leave = m_services.prompter.question(
             QStringLiteral(" Hey! Se mi termini non potrò avvertirti in orario!\r Sei sicuro di farcela da solo?"));
         TimerFlashTempo->stop();
-        Label_TimeCheck->setStyleSheet(QString());
-        Label_TimeCheck->setProperty("flashRed", false);
+        m_options->Label_TimeCheck->setStyleSheet(QString());
+        m_options->Label_TimeCheck->setProperty("flashRed", false);
         if (!leave) {
             Closevellamora1->setEnabled(true);
             return;
@@ -680,14 +806,18 @@ void TMainForm::changeEvent(QEvent *event)
 
 void TMainForm::toggleMaximized()
 {
+    raise();
     if (isMaximized())
         showNormal();
     else
         showMaximized();
+    raise();
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched->isWidgetType() && shellEvent(static_cast<QWidget *>(watched), event))
+        return true;
     // The title bar moves the window (except when maximised) and a double click maximises/restores it.
     if (watched != panel_credit0 && watched != panel_credit)
         return QWidget::eventFilter(watched, event);
@@ -715,6 +845,287 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- pages and shared helpers
+
+QColor TMainForm::sectionColour(int page) const
+{
+    if (page < 0 || page >= int(std::size(kSectionColours)))
+        return QColor(Qt::white);
+    return shell::colourFromText(m_settings.text(QString::fromLatin1(kSectionColours[page])));
+}
+
+void TMainForm::pageChanged()
+{
+    const int page = PageControlMenu->currentIndex();
+    // The title bar and the window take the section colour of the active page.
+    m_pageColour = sectionColour(page);
+    QPalette palette = panel_credit0->palette();
+    palette.setColor(QPalette::Window, m_pageColour);
+    panel_credit0->setPalette(palette);
+    PageControlMenu->update();
+    resizeSteps();
+    if (!m_firstAppearancePending && PageControlMenu->currentWidget() == TabSheetSetup)
+        m_options->entryField()->setFocus();
+    if (PageControlMenu->currentWidget() == TabSheetTODAY) {
+        if (trayCycling())
+            stopTrayCycling();
+        if (m_listChange.isSet() && m_databaseReady) {
+            try {
+                refreshDayAgenda();
+            } catch (const StoreError &e) {
+                m_services.prompter.errorReport(e.text());
+            }
+        }
+        resizeSteps();
+    }
+    if (m_locked) {
+        Edit_PSW->setFocus();
+        QPalette edit = Edit_PSW->palette();
+        edit.setColor(QPalette::Base, m_pageColour);
+        Edit_PSW->setPalette(edit);
+    }
+}
+
+void TMainForm::countPanel(QChar letter, std::optional<int> shownRows)
+{
+    const shell::CountSection *section = shell::countSection(letter);
+    if (!section)
+        return;
+    int total = 0;
+    try {
+        total = shell::sectionTotal(m_db, *section);
+    } catch (const StoreError &e) {
+        m_services.prompter.errorReport(e.text());
+        return;
+    }
+    if (section->panel && shownRows) {
+        if (auto *panel = findChild<QLabel *>(QString::fromLatin1(section->panel)))
+            panel->setText(shell::countPanelText(*shownRows, total));
+    }
+    if (auto *label = findChild<QLabel *>(QString::fromLatin1(section->label)))
+        label->setText(QString::fromLatin1(section->prefix) + QString::number(total));
+}
+
+QString TMainForm::deletionPhrase()
+{
+    return shell::deletionPhrase(m_random);
+}
+
+// ---------------------------------------------------------------- lock and read-only mode
+
+void TMainForm::showLockPanel()
+{
+    m_lockStack->setCurrentWidget(Panel_PSW);
+    Edit_PSW->setFocus();
+    m_locked = true;
+}
+
+void TMainForm::lockNow()
+{
+    m_options->closeSpecialPanel();
+    if (m_options->storedPassword().isEmpty())
+        return;
+    SpeedButton_SolaLettura->setVisible(m_options->CheckBox_SolaLettura->isChecked());
+    showLockPanel();
+    loadSettings();
+}
+
+void TMainForm::leaveLock()
+{
+    m_lockStack->setCurrentWidget(Panel_portamenu);
+    {
+        const QSignalBlocker block(Edit_PSW);
+        Edit_PSW->clear();
+    }
+    m_locked = false;
+    pageChanged();
+    // The deferred advance-notice check belongs to the alarms; here its mark is cleared.
+    m_advanceNoticeDeferred = false;
+}
+
+void TMainForm::Edit_PSWChange()
+{
+    // Only the exact stored password unlocks, letter case included.
+    if (!m_locked || Edit_PSW->text() != m_options->storedPassword())
+        return;
+    leaveLock();
+    setReadOnlyMode(false);
+}
+
+void TMainForm::SpeedButton_SolaLetturaClick()
+{
+    setReadOnlyMode(true);
+    leaveLock();
+}
+
+void TMainForm::setReadOnlyMode(bool on)
+{
+    m_readOnly = on;
+    for (const char *name : kCommandPanels) {
+        if (auto *w = findChild<QWidget *>(QString::fromLatin1(name)))
+            w->setVisible(!on);
+    }
+    PageControlMenu->setTabVisible(PageControlMenu->indexOf(TabSheetSetup), !on);
+}
+
+// ---------------------------------------------------------------- window commands
+
+void TMainForm::SpeedButton_MINIMIZEClick()
+{
+    // With the start lock ticked and a password typed, the window goes to the tray locked.
+    if (m_options->CheckBox_Blocco->isChecked() && !m_options->Edit_ImpostaPSW->text().isEmpty())
+        lockNow();
+    m_hiddenInTray = true;
+    if (m_services.trayAvailable)
+        hide();
+    else
+        showMinimized();
+}
+
+void TMainForm::SpeedButton_minimize_barClick()
+{
+    m_hiddenInTray = true;
+    showMinimized();
+}
+
+void TMainForm::SpeedButtonAggiornaTuttoClick()
+{
+    try {
+        agenda::cleanupOneShot(m_db, m_services.clock.today());
+        refreshDayAgenda();
+        refreshAlarmList();
+    } catch (const StoreError &e) {
+        m_services.prompter.errorReport(e.text());
+    }
+    resizeSteps();
+}
+
+void TMainForm::resizeSteps()
+{
+    if (m_options)
+        m_options->showWindowSize(size(), isMaximized());
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    resizeSteps();
+}
+
+void TMainForm::clockFormatChanged(const QString &format)
+{
+    m_clockFormat = format;
+}
+
+void TMainForm::dialogScaleChanged(int)
+{
+    // Dialogs read the scale when they are shown.
+}
+
+void TMainForm::advanceNoticeChanged()
+{
+    try {
+        refreshDayAgenda();
+    } catch (const StoreError &e) {
+        m_services.prompter.errorReport(e.text());
+    }
+}
+
+void TMainForm::setHintButtonsVisible(bool visible)
+{
+    for (const char *name : kHintButtons) {
+        if (auto *w = findChild<QWidget *>(QString::fromLatin1(name)))
+            w->setVisible(visible);
+    }
+    // The manual's button is hidden with the hints and not shown again with them.
+    if (!visible)
+        m_options->SpeedButton_Manual->hide();
+}
+
+void TMainForm::dateFormatChanged(QChar)
+{
+    // The one-shot and yearly lists re-open with their pages.
+}
+
+void TMainForm::defaultSizeRequested()
+{
+    if (isMaximized())
+        showNormal();
+    resize(shell::kMinimumSize);
+}
+
+void TMainForm::rememberSizeRequested()
+{
+    if (!m_services.prompter.question(
+            QStringLiteral("Vuoi memorizzare le mie dimensioni correnti come dimensioni di default?")))
+        return;
+    try {
+        settings::writeWindow(m_db, isMaximized(), size());
+    } catch (const StoreError &e) {
+        m_services.prompter.errorReport(e.text());
+        return;
+    }
+    loadSettings();
+}
+
+void TMainForm::tabVisibilityRequested()
+{
+    TTabShowForm form(m_services, m_db, m_settings, sectionColour(8), m_options->dialogScale(), this);
+    m_services.runModal(form);
+}
+
+// ---------------------------------------------------------------- keys, wheel and field colours
+
+bool TMainForm::shellEvent(QWidget *widget, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::Wheel
+        && type != QEvent::FocusIn && type != QEvent::FocusOut)
+        return false;
+    if (widget->window() != this)
+        return false;
+    switch (type) {
+    case QEvent::KeyPress:
+        // The window sees keys before its controls: Esc is the exit.
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            SpeedButtonEXITClick();
+            return true;
+        }
+        return false;
+    case QEvent::KeyRelease:
+        if (m_locked && widget != Edit_PSW)
+            Edit_PSW->setFocus();
+        return false;
+    case QEvent::Wheel: {
+        // A turn of the wheel is an arrow key for the control with the focus.
+        const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
+        QWidget *target = QApplication::focusWidget();
+        if (delta == 0 || !target || target->window() != this)
+            return true;
+        const int key = delta < 0 ? Qt::Key_Down : Qt::Key_Up;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &press);
+        QCoreApplication::sendEvent(target, &release);
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Edits and lists take the page colour while they have the focus, white otherwise.
+        if (!qobject_cast<QLineEdit *>(widget) && !qobject_cast<QComboBox *>(widget)
+            && !qobject_cast<QAbstractSpinBox *>(widget))
+            return false;
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Base, type == QEvent::FocusIn ? m_pageColour : QColor(Qt::white));
+        palette.setColor(QPalette::Text, Qt::black);
+        widget->setPalette(palette);
+        return false;
+    }
+    default:
+        return false;
+    }
 }
 
 } // namespace vellamora

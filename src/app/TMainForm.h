@@ -1,10 +1,13 @@
 #pragma once
 #include "agenda/AgendaQuery.h"
+#include "app/OptionsPage.h"
 #include "app/Services.h"
 #include "app/Settings.h"
 #include "store/Database.h"
 
 #include <QtCore/QDate>
+#include <QtCore/QRandomGenerator>
+#include <QtGui/QColor>
 #include <QtWidgets/QWidget>
 #include <memory>
 
@@ -12,6 +15,8 @@ class QCheckBox;
 class QDateEdit;
 class QFrame;
 class QLabel;
+class QLineEdit;
+class QStackedLayout;
 class QMenu;
 class QScrollArea;
 class QSystemTrayIcon;
@@ -25,7 +30,7 @@ namespace vellamora {
 // The main window: owns the frame (title bar, pages, tray icon, timers), the
 // database connection and the settings row, and runs the start-up sequence,
 // the clock with the day change, coming up from the tray and the exit.
-class TMainForm : public QWidget
+class TMainForm : public QWidget, public OptionsHost
 {
     Q_OBJECT
 public:
@@ -51,6 +56,22 @@ public:
     const std::vector<Appointment> &dayAgenda() const { return m_dayAgenda; }
     const std::vector<Appointment> &alarmList() const { return m_alarmList; }
     int dayChanges() const { return m_dayChanges; }
+    bool locked() const { return m_locked; }
+    bool readOnly() const { return m_readOnly; }
+    QColor currentPageColour() const { return m_pageColour; }
+    int dialogScale() const { return m_options->dialogScale(); }
+    OptionsPage &options() { return *m_options; }
+
+    // Shared helpers of the pages.
+    // The count panel of a section letter (O Y M W C N L D); `shownRows` is what its
+    // page query holds (nothing: only the total label is set).
+    void countPanel(QChar letter, std::optional<int> shownRows);
+    // The closing phrase of a deletion question, drawn at random.
+    QString deletionPhrase();
+    // Run on every page change, by the user or in code.
+    void pageChanged();
+    // The list-change mark: set when an appointment list opens.
+    agenda::ListChangeMark &listChangeMark() { return m_listChange; }
 
     // Handlers, public so the message loop, the hand-over and tests reach them.
     void bringToFrontRequested();
@@ -64,6 +85,23 @@ public:
     void SpeedButtonTodayClick();
     // Re-runs the day agenda of the agenda page's date.
     void refreshDayAgenda();
+    void SpeedButton_MINIMIZEClick();
+    void SpeedButton_minimize_barClick();
+    void SpeedButtonAggiornaTuttoClick();
+    void SpeedButton_SolaLetturaClick();
+    void Edit_PSWChange();
+
+    // OptionsHost
+    void reloadSettings() override;
+    void lockNow() override;
+    void clockFormatChanged(const QString &format) override;
+    void dialogScaleChanged(int percent) override;
+    void advanceNoticeChanged() override;
+    void setHintButtonsVisible(bool visible) override;
+    void dateFormatChanged(QChar section) override;
+    void defaultSizeRequested() override;
+    void rememberSizeRequested() override;
+    void tabVisibilityRequested() override;
 
     // Controls that keep their system names.
     QFrame *panel_credit0 = nullptr;
@@ -76,7 +114,13 @@ public:
     QToolButton *SpeedButton_MINIMIZE = nullptr;
     QToolButton *SpeedButtonWinSize = nullptr;
     QToolButton *SpeedButtonEXIT = nullptr;
+    QFrame *Panel_portamenu = nullptr;
     QTabWidget *PageControlMenu = nullptr;
+    QFrame *Panel_PSW = nullptr;
+    QLabel *Label_InsPsw = nullptr;
+    QLineEdit *Edit_PSW = nullptr;
+    QCheckBox *CheckBox_PSW = nullptr;
+    QToolButton *SpeedButton_SolaLettura = nullptr;
     QWidget *TabSheetShot = nullptr;
     QWidget *TabSheetYEAR = nullptr;
     QWidget *TabSheetMonth = nullptr;
@@ -89,12 +133,6 @@ public:
     QDateEdit *DateTimePickerTODAY = nullptr;
     QLabel *panel_today = nullptr;
     QLabel *Panel_MEssaggio = nullptr;
-    QCheckBox *CheckBox_TimeCheck = nullptr;
-    QLabel *Label_TimeCheck = nullptr;
-    QCheckBox *CheckBox_Minimized = nullptr;
-    QCheckBox *CheckBoxFuturo = nullptr;
-    QScrollArea *ScrollBox1 = nullptr;
-    QLabel *Label_Archives_Folder = nullptr;
     QTimer *TimerOrologio = nullptr;
     QTimer *TimerRitorna = nullptr;
     QTimer *TimerAppari = nullptr;
@@ -113,6 +151,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -120,6 +159,7 @@ private:
     void buildTitleBar(QWidget *bar);
     void buildPages();
     void buildTray();
+    void buildLockPanel();
     void connectHandlers();
 
     void runStartupSequence();
@@ -128,6 +168,15 @@ private:
     void applyRedirection();
     bool openDatabase();
     bool loadSettings();
+    void applyStartSettings();
+    void applyStartPage();
+    void applyWindowSize();
+    void showLockPanel();
+    void leaveLock();
+    void setReadOnlyMode(bool on);
+    void resizeSteps();
+    QColor sectionColour(int page) const;
+    bool shellEvent(QWidget *widget, QEvent *event);
     void startupCheck();
     void refreshAlarmList();
     void dayChange();
@@ -143,6 +192,12 @@ private:
     Services m_services;
     Database m_db;
     SettingsRow m_settings;
+    OptionsPage *m_options = nullptr;
+    QStackedLayout *m_lockStack = nullptr;
+    agenda::ListChangeMark m_listChange;
+    QRandomGenerator m_random{QRandomGenerator::securelySeeded()};
+    QColor m_pageColour = Qt::white;
+    QString m_themeName = QStringLiteral("default");
     std::vector<Appointment> m_dayAgenda;
     std::vector<Appointment> m_alarmList;
 
@@ -161,6 +216,10 @@ private:
     bool m_databaseReady = false;
     bool m_terminated = false;
     bool m_dragging = false;
+    bool m_locked = false;
+    bool m_readOnly = false;
+    bool m_advanceNoticeDeferred = false;
+    std::optional<int> m_advanceNoticeDay;
     int m_trayImage = 4;
     int m_dayChanges = 0;
 };

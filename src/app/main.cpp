@@ -49,7 +49,7 @@ int main(int argc, char **argv)
     QtSoundPlayer sound;
     Services services{clock, prompter, files, shell, sound, programFolder(), arguments, Regional::system(),
                       [](QDialog &dialog) { return dialog.exec(); },
-                      QSystemTrayIcon::isSystemTrayAvailable()};
+                      QSystemTrayIcon::isSystemTrayAvailable(), QCoreApplication::applicationFilePath()};
     TMainForm form(services);
     prompter.setParent(&form);
     files.setParent(&form);
