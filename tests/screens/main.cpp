@@ -4,6 +4,7 @@
 #include "app/Regional.h"
 #include "app/Services.h"
 #include "app/TMainForm.h"
+#include "app/TTabShowForm.h"
 #include "store/Database.h"
 #include "store/OpenDatabase.h"
 #include "store/Schema.h"
@@ -14,7 +15,9 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QDialog>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QTabWidget>
+#include <QtWidgets/QToolButton>
 
 #include <cstdio>
 
@@ -86,5 +89,27 @@ int main(int argc, char **argv)
         form.grab().save(file);
         std::printf("%s\n", qPrintable(file));
     }
+
+    auto save = [&](QWidget &widget, const char *name) {
+        QTest::qWait(20);
+        const QString file = out + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
+        widget.grab().save(file);
+        std::printf("%s\n", qPrintable(file));
+    };
+    // The special options panel, with a password typed and not yet confirmed.
+    pages->setCurrentWidget(form.TabSheetSetup);
+    form.options().SpeedButton_VaiSpeciale->click();
+    form.options().Edit_ImpostaPSW->setText(QStringLiteral("segreto"));
+    save(form, "options-special");
+    // The tab visibility dialog.
+    {
+        TTabShowForm tabs(services, form.database(), form.settings(), Qt::lightGray, 100, &form);
+        tabs.show();
+        save(tabs, "tab-visibility");
+    }
+    // The locked window.
+    prompter.inputs = {QStringLiteral("segreto")};
+    form.options().SpeedButton_PSW->click();
+    save(form, "locked");
     return 0;
 }
