@@ -794,8 +794,11 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
-        m_hiddenInTray = true;
+    if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized())
+            m_hiddenInTray = true;
+        resizeSteps();
+    }
     if (event->type() == QEvent::ActivationChange)
         panel_credit->setText(isActiveWindow()
                                   ? formatDatePicture(m_services.clock.now(), m_clockFormat, m_services.regional)

@@ -34,3 +34,40 @@ private Q_SLOTS:
     void secondStartHandsOverAndEnds();
     void refusedHandOverStartsFurtherInstance();
 };
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void everyOptionSurvivesRestart();
+    void passwordOfThirtyCharacters();
+    void confirmationMismatch_data();
+    void confirmationMismatch();
+    void clearingStoresAtOnce();
+    void soundCodeAfterLoad_data();
+    void soundCodeAfterLoad();
+    void missingSoundFallsBack();
+    void autostartEntryDeletedOutside();
+    void advanceDaysCapped();
+    void startPage_data();
+    void startPage();
+    void tabVisibilityAtNextStart();
+    void helpButtons();
+};
+
+class TestWindowShell : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void unlockNeedsExactPassword_data();
+    void unlockNeedsExactPassword();
+    void lockNowNeedsPassword();
+    void readOnlyMode();
+    void minimiseToTrayLocks_data();
+    void minimiseToTrayLocks();
+    void sizeLimits();
+    void rememberedSize();
+    void escapeAndWheel();
+    void countPanel();
+    void pageColourAndFocus();
+};
