@@ -35,8 +35,8 @@ const QString kHelpPage = QStringLiteral("https://vellamora.org/aiuto");
 const QString kAlarmsPage = QStringLiteral("https://vellamora.org/allarmi");
 const QString kCloseSpecial = QStringLiteral("Chiudi menu speciale");
 
-QToolButton *button(QToolButton *&member, const char *name, QWidget *parent, const QString &text,
-                    const QString &hint)
+QToolButton *button(
+    QToolButton *&member, const char *name, QWidget *parent, const QString &text, const QString &hint)
 {
     member = namedControl<QToolButton>(parent, name);
     member->setText(text);
@@ -54,8 +54,8 @@ QCheckBox *checkBox(QCheckBox *&member, const char *name, QWidget *parent, const
 
 } // namespace
 
-OptionsPage::OptionsPage(const Services &services, Database &db, const SettingsRow &settings, OptionsHost &host,
-                         QWidget *parent)
+OptionsPage::OptionsPage(
+    const Services &services, Database &db, const SettingsRow &settings, OptionsHost &host, QWidget *parent)
     : QWidget(parent), m_services(services), m_db(db), m_settings(settings), m_host(host)
 {
     setObjectName(QStringLiteral("TabSheetSetup"));
@@ -80,8 +80,10 @@ QWidget *OptionsPage::buildOptions()
     // Start-up and alarm.
     auto *start = new QGroupBox(QStringLiteral("Avvio"), page);
     auto *startBox = new QVBoxLayout(start);
-    startBox->addWidget(checkBox(CheckBox_Autostart, "CheckBox_Autostart", start, QStringLiteral("Avvio automatico")));
-    startBox->addWidget(checkBox(CheckBox_Minimized, "CheckBox_Minimized", start, QStringLiteral("Avvio minimizzato")));
+    startBox->addWidget(
+        checkBox(CheckBox_Autostart, "CheckBox_Autostart", start, QStringLiteral("Avvio automatico")));
+    startBox->addWidget(
+        checkBox(CheckBox_Minimized, "CheckBox_Minimized", start, QStringLiteral("Avvio minimizzato")));
     grid->addWidget(start, 0, 0);
 
     auto *alarm = new QGroupBox(QStringLiteral("Allarme"), page);
@@ -92,11 +94,11 @@ QWidget *OptionsPage::buildOptions()
     alarmBox->addLayout(kinds);
     auto *sounds = new QHBoxLayout;
     sounds->addWidget(button(SpeedButtonSound, "SpeedButtonSound", alarm, QStringLiteral("Cambia"),
-                             QStringLiteral("Serve ad indicami il file wav da eseguire come allarme")));
-    sounds->addWidget(button(SpeedButtonWinSound, "SpeedButtonWinSound", alarm, QStringLiteral("Suono Windows"),
-                             QStringLiteral("Suono Windows")));
-    sounds->addWidget(button(SpeedButtonCambiaSuono, "SpeedButtonCambiaSuono", alarm, QStringLiteral("Prova suono"),
-                             QStringLiteral("Prova suono")));
+        QStringLiteral("Serve ad indicami il file wav da eseguire come allarme")));
+    sounds->addWidget(button(SpeedButtonWinSound, "SpeedButtonWinSound", alarm,
+        QStringLiteral("Suono Windows"), QStringLiteral("Suono Windows")));
+    sounds->addWidget(button(SpeedButtonCambiaSuono, "SpeedButtonCambiaSuono", alarm,
+        QStringLiteral("Prova suono"), QStringLiteral("Prova suono")));
     sounds->addStretch(1);
     alarmBox->addLayout(sounds);
     NAMED(Label_SoundName, QLabel, alarm);
@@ -134,21 +136,22 @@ QWidget *OptionsPage::buildOptions()
     // Window commands.
     auto *window = new QGroupBox(QStringLiteral("Finestra"), page);
     auto *windowBox = new QGridLayout(window);
-    windowBox->addWidget(button(SpeedButtonDimConsigliate, "SpeedButtonDimConsigliate", window,
-                                QStringLiteral("Default"),
-                                QStringLiteral("Riduce la mia interfaccia alle dimensioni consigliate")),
-                         0, 0);
+    windowBox->addWidget(
+        button(SpeedButtonDimConsigliate, "SpeedButtonDimConsigliate", window, QStringLiteral("Default"),
+            QStringLiteral("Riduce la mia interfaccia alle dimensioni consigliate")),
+        0, 0);
     windowBox->addWidget(button(SpeedButtonFix, "SpeedButtonFix", window, QStringLiteral("Fissa W x H"),
-                                QStringLiteral("Fissa le dimensioni correnti della mia finestra come dimensioni "
-                                               "di default")),
-                         0, 1);
-    windowBox->addWidget(button(SpeedButton_TabShow, "SpeedButton_TabShow", window, QStringLiteral("Schede visibili"),
-                                QStringLiteral("Permette di scegliere le sezioni visibili del programma")),
-                         1, 0);
+                             QStringLiteral("Fissa le dimensioni correnti della mia finestra come dimensioni "
+                                            "di default")),
+        0, 1);
+    windowBox->addWidget(
+        button(SpeedButton_TabShow, "SpeedButton_TabShow", window, QStringLiteral("Schede visibili"),
+            QStringLiteral("Permette di scegliere le sezioni visibili del programma")),
+        1, 0);
     windowBox->addWidget(button(SpeedButton4, "SpeedButton4", window, QStringLiteral("Link sul Desktop"),
-                                QStringLiteral("Crea un collegamento ad Vellamora sul Desktop")),
-                         1, 1);
-    for (QToolButton *b : {SpeedButtonDimConsigliate, SpeedButtonFix, SpeedButton_TabShow, SpeedButton4})
+                             QStringLiteral("Crea un collegamento ad Vellamora sul Desktop")),
+        1, 1);
+    for (QToolButton *b : { SpeedButtonDimConsigliate, SpeedButtonFix, SpeedButton_TabShow, SpeedButton4 })
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grid->addWidget(window, 2, 0);
 
@@ -156,18 +159,17 @@ QWidget *OptionsPage::buildOptions()
     auto *help = new QGroupBox(QStringLiteral("Aiuto"), page);
     auto *helpBox = new QHBoxLayout(help);
     helpBox->addWidget(button(SpeedButtonHintOpzioni, "SpeedButtonHintOpzioni", help, QStringLiteral("?"),
-                              QStringLiteral("Suggerimento")));
+        QStringLiteral("Suggerimento")));
     helpBox->addWidget(button(SpeedButton_Manual, "SpeedButton_Manual", help, QStringLiteral("Manuale"),
-                              QStringLiteral("Manuale di Vellamora")));
+        QStringLiteral("Manuale di Vellamora")));
     SpeedButton_Manual->hide();
-    helpBox->addWidget(button(SpeedButtonHelpOnLine, "SpeedButtonHelpOnLine", help, QStringLiteral("Aiuto in linea"),
-                              QStringLiteral("Collegamento all'aiuto in linea")));
+    helpBox->addWidget(button(SpeedButtonHelpOnLine, "SpeedButtonHelpOnLine", help,
+        QStringLiteral("Aiuto in linea"), QStringLiteral("Collegamento all'aiuto in linea")));
     helpBox->addWidget(button(SpeedButton5, "SpeedButton5", help, QStringLiteral("Allarmi"),
-                              QStringLiteral("Scarica le collezioni di allarmi dal sito di Vellamora")));
+        QStringLiteral("Scarica le collezioni di allarmi dal sito di Vellamora")));
     helpBox->addStretch(1);
     helpBox->addWidget(button(SpeedButton_VaiSpeciale, "SpeedButton_VaiSpeciale", help,
-                              QStringLiteral("Apri menu speciale"),
-                              QStringLiteral("Permette l'accesso al menu speciale")));
+        QStringLiteral("Apri menu speciale"), QStringLiteral("Permette l'accesso al menu speciale")));
     grid->addWidget(help, 2, 1);
 
     // Where the archives are.
@@ -202,49 +204,52 @@ QFrame *OptionsPage::buildSpecialPanel()
     Edit_ImpostaPSW->setMaxLength(settings::kPasswordLength);
     Edit_ImpostaPSW->setEchoMode(QLineEdit::Password);
     passwordBox->addWidget(Edit_ImpostaPSW, 0, 0, 1, 2);
-    passwordBox->addWidget(button(SpeedButtonClearPSW, "SpeedButtonClearPSW", password, QStringLiteral("Cancella"),
-                                  QStringLiteral("Nessuna password")),
-                           0, 2);
+    passwordBox->addWidget(button(SpeedButtonClearPSW, "SpeedButtonClearPSW", password,
+                               QStringLiteral("Cancella"), QStringLiteral("Nessuna password")),
+        0, 2);
     passwordBox->addWidget(checkBox(CheckBox_impostaPSW, "CheckBox_impostaPSW", password,
-                                    QStringLiteral("Maschera i caratteri")),
-                           1, 0);
+                               QStringLiteral("Maschera i caratteri")),
+        1, 0);
     CheckBox_impostaPSW->setChecked(true);
-    passwordBox->addWidget(checkBox(CheckBox_Blocco, "CheckBox_Blocco", password, QStringLiteral("Blocca all'avvio")),
-                           1, 1);
+    passwordBox->addWidget(
+        checkBox(CheckBox_Blocco, "CheckBox_Blocco", password, QStringLiteral("Blocca all'avvio")), 1, 1);
     passwordBox->addWidget(button(SpeedButton_PSW, "SpeedButton_PSW", password, QStringLiteral("Blocca"),
-                                  QStringLiteral("Mi metto subito in modalità di attesa password")),
-                           1, 2);
-    passwordBox->addWidget(checkBox(CheckBox_SolaLettura, "CheckBox_SolaLettura", password, QStringLiteral("Lettura")),
-                           2, 0);
+                               QStringLiteral("Mi metto subito in modalità di attesa password")),
+        1, 2);
+    passwordBox->addWidget(
+        checkBox(CheckBox_SolaLettura, "CheckBox_SolaLettura", password, QStringLiteral("Lettura")), 2, 0);
     grid->addWidget(password, 0, 0, 1, 2);
 
     auto *startPage = new QGroupBox(QStringLiteral("Sezione all'avvio"), Panel_special);
     auto *startBox = new QVBoxLayout(startPage);
     NAMED(ComboBox_Startab, QComboBox, startPage);
     ComboBox_Startab->addItems(settings::startPages());
-    ComboBox_Startab->setToolTip(QStringLiteral("Cambia la sezione attiva di default (quando non ci sono impegni)"));
+    ComboBox_Startab->setToolTip(
+        QStringLiteral("Cambia la sezione attiva di default (quando non ci sono impegni)"));
     startBox->addWidget(ComboBox_Startab);
     grid->addWidget(startPage, 1, 0);
 
     auto *notice = new QGroupBox(QStringLiteral("Impegni importanti"), Panel_special);
     auto *noticeBox = new QGridLayout(notice);
-    noticeBox->addWidget(checkBox(CheckBoxFuturo, "CheckBoxFuturo", notice, QStringLiteral("Notifica impegni importanti")),
-                         0, 0, 1, 2);
+    noticeBox->addWidget(
+        checkBox(CheckBoxFuturo, "CheckBoxFuturo", notice, QStringLiteral("Notifica impegni importanti")), 0,
+        0, 1, 2);
     NAMED(SpinEditFuturo, QSpinBox, notice);
     // Typing is not limited to the maximum: a larger value is set back to it when it arrives.
     SpinEditFuturo->setRange(1, 9999);
     SpinEditFuturo->setSuffix(QStringLiteral(" giorni"));
     noticeBox->addWidget(SpinEditFuturo, 1, 0);
     noticeBox->addWidget(button(SpeedButtonAnticipo, "SpeedButtonAnticipo", notice,
-                                QStringLiteral("Controlla impegni importanti"),
-                                QStringLiteral("Controlla adesso la presenza di impegni importanti")),
-                         1, 1);
+                             QStringLiteral("Controlla impegni importanti"),
+                             QStringLiteral("Controlla adesso la presenza di impegni importanti")),
+        1, 1);
     grid->addWidget(notice, 1, 1);
 
     auto *other = new QGroupBox(QStringLiteral("Varie"), Panel_special);
     auto *otherBox = new QHBoxLayout(other);
     otherBox->addWidget(checkBox(CheckBoxAmPm, "CheckBoxAmPm", other, QStringLiteral("Orologio Am/Pm")));
-    otherBox->addWidget(checkBox(CheckBoxHideTips, "CheckBoxHideTips", other, QStringLiteral("No suggerimenti")));
+    otherBox->addWidget(
+        checkBox(CheckBoxHideTips, "CheckBoxHideTips", other, QStringLiteral("No suggerimenti")));
     otherBox->addStretch(1);
     otherBox->addWidget(new QLabel(QStringLiteral("Stira finestre"), other));
     NAMED(ComboBoxScala, QComboBox, other);
@@ -256,8 +261,8 @@ QFrame *OptionsPage::buildSpecialPanel()
     grid->setRowStretch(3, 1);
     auto *closeRow = new QHBoxLayout;
     closeRow->addStretch(1);
-    closeRow->addWidget(button(SpeedButtonCloseSpecial, "SpeedButtonCloseSpecial", Panel_special, kCloseSpecial,
-                               QStringLiteral("Esce dal menu speciale")));
+    closeRow->addWidget(button(SpeedButtonCloseSpecial, "SpeedButtonCloseSpecial", Panel_special,
+        kCloseSpecial, QStringLiteral("Esce dal menu speciale")));
     grid->addLayout(closeRow, 4, 0, 1, 2);
     return Panel_special;
 }
@@ -273,18 +278,20 @@ void OptionsPage::connectHandlers()
     connect(SpeedButtonSound, &QToolButton::clicked, this, &OptionsPage::SpeedButtonSoundClick);
     connect(SpeedButtonWinSound, &QToolButton::clicked, this, &OptionsPage::SpeedButtonWinSoundClick);
     connect(SpeedButtonCambiaSuono, &QToolButton::clicked, this, &OptionsPage::SpeedButtonCambiaSuonoClick);
-    connect(ComboBox_FormatoDataShot, &QComboBox::activated, this, &OptionsPage::ComboBox_FormatoDataShotChange);
-    connect(ComboBox_FormatoDataYear, &QComboBox::activated, this, &OptionsPage::ComboBox_FormatoDataYearChange);
+    connect(
+        ComboBox_FormatoDataShot, &QComboBox::activated, this, &OptionsPage::ComboBox_FormatoDataShotChange);
+    connect(
+        ComboBox_FormatoDataYear, &QComboBox::activated, this, &OptionsPage::ComboBox_FormatoDataYearChange);
     connect(ComboBox_Startab, &QComboBox::activated, this, [this] { guarded([this] { writeGeneral(); }); });
     CheckBox_Blocco->installEventFilter(this);
     Label_Archives_Folder->installEventFilter(this);
 
-    connect(SpeedButton_VaiSpeciale, &QToolButton::clicked, this, [this] { m_stack->setCurrentWidget(Panel_special); });
+    connect(SpeedButton_VaiSpeciale, &QToolButton::clicked, this,
+        [this] { m_stack->setCurrentWidget(Panel_special); });
     connect(SpeedButtonCloseSpecial, &QToolButton::clicked, this, &OptionsPage::SpeedButtonCloseSpecialClick);
     connect(Edit_ImpostaPSW, &QLineEdit::textChanged, this, &OptionsPage::Edit_ImpostaPSWChange);
-    connect(CheckBox_impostaPSW, &QCheckBox::toggled, this, [this](bool mask) {
-        Edit_ImpostaPSW->setEchoMode(mask ? QLineEdit::Password : QLineEdit::Normal);
-    });
+    connect(CheckBox_impostaPSW, &QCheckBox::toggled, this,
+        [this](bool mask) { Edit_ImpostaPSW->setEchoMode(mask ? QLineEdit::Password : QLineEdit::Normal); });
     connect(SpeedButtonClearPSW, &QToolButton::clicked, Edit_ImpostaPSW, &QLineEdit::clear);
     connect(SpeedButton_PSW, &QToolButton::clicked, this, [this] { m_host.lockNow(); });
 
@@ -300,7 +307,8 @@ void OptionsPage::connectHandlers()
     connect(SpeedButtonHelpOnLine, &QToolButton::clicked, this, [this] { openMakerPage(kHelpPage); });
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { openMakerPage(kAlarmsPage); });
     connect(SpeedButton4, &QToolButton::clicked, this, &OptionsPage::SpeedButton4Click);
-    connect(SpeedButtonDimConsigliate, &QToolButton::clicked, this, [this] { m_host.defaultSizeRequested(); });
+    connect(
+        SpeedButtonDimConsigliate, &QToolButton::clicked, this, [this] { m_host.defaultSizeRequested(); });
     connect(SpeedButtonFix, &QToolButton::clicked, this, [this] { m_host.rememberSizeRequested(); });
     connect(SpeedButton_TabShow, &QToolButton::clicked, this, [this] { m_host.tabVisibilityRequested(); });
 }
@@ -349,7 +357,8 @@ void OptionsPage::applyStartSettings()
     CheckBoxFuturo->setChecked(m_settings.logical(QStringLiteral("futuro_flag")));
     SpinEditFuturo->setEnabled(CheckBoxFuturo->isChecked());
     SpeedButtonAnticipo->setEnabled(CheckBoxFuturo->isChecked());
-    SpinEditFuturo->setValue(std::min(m_settings.integer(QStringLiteral("futuro_days"), 5), settings::kMaxAdvanceDays));
+    SpinEditFuturo->setValue(
+        std::min(m_settings.integer(QStringLiteral("futuro_days"), 5), settings::kMaxAdvanceDays));
 
     ComboBoxScala->setCurrentIndex(m_settings.integer(QStringLiteral("scala_index"), 0));
     m_scale = settings::dialogScale(ComboBoxScala->currentIndex());
@@ -374,8 +383,8 @@ void OptionsPage::showDateExamples()
 void OptionsPage::enableSoundControls()
 {
     const bool on = CheckBox_Soundon->isChecked();
-    for (QWidget *w : std::initializer_list<QWidget *>{SpeedButtonSound, SpeedButtonCambiaSuono, SpeedButtonWinSound,
-                                                        Label_SoundName})
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             SpeedButtonSound, SpeedButtonCambiaSuono, SpeedButtonWinSound, Label_SoundName })
         w->setEnabled(on);
 }
 
@@ -385,7 +394,8 @@ void OptionsPage::refreshSoundLabel()
     Label_SoundName->setText(label.text);
     Label_SoundName->setToolTip(label.hint);
     QPalette palette = Label_SoundName->palette();
-    palette.setColor(QPalette::WindowText, label.fallback ? QColor(Qt::red) : this->palette().color(QPalette::WindowText));
+    palette.setColor(
+        QPalette::WindowText, label.fallback ? QColor(Qt::red) : this->palette().color(QPalette::WindowText));
     Label_SoundName->setPalette(palette);
 }
 
@@ -449,10 +459,10 @@ void OptionsPage::CheckBox_SoundonClick()
 
 void OptionsPage::SpeedButtonSoundClick()
 {
-    const QString folder =
-        shell::soundDialogFolder(m_services.programFolder, m_services.shell.desktopFolder(), m_waveSound);
-    const auto chosen =
-        m_services.files.openFile(QStringLiteral("Apri allarme"), folder, QStringLiteral("File audio (*.wav)"));
+    const QString folder
+        = shell::soundDialogFolder(m_services.programFolder, m_services.shell.desktopFolder(), m_waveSound);
+    const auto chosen = m_services.files.openFile(
+        QStringLiteral("Apri allarme"), folder, QStringLiteral("File audio (*.wav)"));
     if (!chosen || chosen->isEmpty())
         return;
     m_waveSound = *chosen;
@@ -499,9 +509,8 @@ void OptionsPage::refreshPasswordControls()
     SpeedButton_PSW->setEnabled(typed);
     SpeedButtonClearPSW->setEnabled(typed);
     CheckBox_SolaLettura->setEnabled(typed);
-    SpeedButtonCloseSpecial->setText(typed && Edit_ImpostaPSW->text() != m_password
-                                         ? QStringLiteral("Conferma PASSWORD")
-                                         : kCloseSpecial);
+    SpeedButtonCloseSpecial->setText(
+        typed && Edit_ImpostaPSW->text() != m_password ? QStringLiteral("Conferma PASSWORD") : kCloseSpecial);
 }
 
 void OptionsPage::Edit_ImpostaPSWChange()
@@ -529,16 +538,17 @@ void OptionsPage::closeSpecialPanel()
     SpeedButtonCloseSpecial->setText(kCloseSpecial);
     const QString typed = Edit_ImpostaPSW->text();
     if (!typed.isEmpty() && typed != m_password) {
-        const auto again = m_services.prompter.inputBox(QStringLiteral("Conferma password"),
-                                                        QStringLiteral("Ridigita la nuova password"), QString());
+        const auto again = m_services.prompter.inputBox(
+            QStringLiteral("Conferma password"), QStringLiteral("Ridigita la nuova password"), QString());
         if (again.value_or(QString()) != typed) {
             {
                 const QSignalBlocker block(Edit_ImpostaPSW);
                 Edit_ImpostaPSW->setText(m_password);
             }
-            m_services.prompter.warning(
-                m_password.isEmpty() ? QStringLiteral("Conferma password NON superata!\rNon hai impostato NESSUNA password!")
-                                     : QStringLiteral("Conferma password NON superata!\rHo ripristinato la password PRECEDENTE!"));
+            m_services.prompter.warning(m_password.isEmpty()
+                    ? QStringLiteral("Conferma password NON superata!\rNon hai impostato NESSUNA password!")
+                    : QStringLiteral(
+                        "Conferma password NON superata!\rHo ripristinato la password PRECEDENTE!"));
         } else {
             m_password = typed;
             m_services.prompter.information(QStringLiteral("Nuova password CONFERMATA!"));
@@ -614,8 +624,9 @@ void OptionsPage::SpeedButtonHintOpzioniClick()
 void OptionsPage::SpeedButton_ManualClick()
 {
     if (!m_services.shell.open(m_services.programFolder + QStringLiteral("VM_manuale.chm")))
-        m_services.prompter.plain(QStringLiteral("Il manuale di Vellamora non è installato.\rPuoi scaricarlo dal sito "
-                                                 "di Vellamora e copiarlo nella cartella del programma."));
+        m_services.prompter.plain(
+            QStringLiteral("Il manuale di Vellamora non è installato.\rPuoi scaricarlo dal sito "
+                           "di Vellamora e copiarlo nella cartella del programma."));
 }
 
 void OptionsPage::openMakerPage(const QString &address)

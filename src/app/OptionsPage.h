@@ -47,7 +47,7 @@ class OptionsPage : public QWidget
     Q_OBJECT
 public:
     OptionsPage(const Services &services, Database &db, const SettingsRow &settings, OptionsHost &host,
-                QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     // Load settings, the steps that concern this page (stored password, lock box,
     // date formats, autostart entry, alarm sound, start minimised, sound code,

@@ -16,18 +16,19 @@ namespace {
 const QString kEntryName = QStringLiteral("Vellamora.desktop");
 
 const CountSection kSections[] = {
-    {QLatin1Char('O'), "SELECT count(*) FROM VNarc66 WHERE flag = 'O'", "Panel_Shot", "Label_Conteggio_Giornalieri",
-     "Giornalieri: "},
-    {QLatin1Char('Y'), "SELECT count(*) FROM VNarc66 WHERE flag = 'Y'", "Panel_year", "Label_Conteggio_Annuali",
-     "Annuali: "},
-    {QLatin1Char('M'), "SELECT count(*) FROM VNarc66 WHERE flag = 'M'", "Panel_Month", "Label_Conteggio_Mensili",
-     "Mensili: "},
-    {QLatin1Char('W'), "SELECT count(*) FROM VNarc66 WHERE flag = 'W'", "Panel_week", "Label_Conteggio_Settimanali",
-     "Settimanali: "},
-    {QLatin1Char('C'), "SELECT count(*) FROM VNcon63", "Panel_FullName", "Label_Conteggio_Contatti", "Contatti: "},
-    {QLatin1Char('N'), "SELECT count(*) FROM VNnot80", "Panel_totnote", "Label_Conteggio_Note", "Note: "},
-    {QLatin1Char('L'), "SELECT count(*) FROM VNtod63", "Panel_ToDo", "Label_Conteggio_Lista", "Lista: "},
-    {QLatin1Char('D'), "SELECT count(*) FROM VNshot80", nullptr, "Label_Conteggio_Deposito", "Deposito: "},
+    { QLatin1Char('O'), "SELECT count(*) FROM VNarc66 WHERE flag = 'O'", "Panel_Shot",
+        "Label_Conteggio_Giornalieri", "Giornalieri: " },
+    { QLatin1Char('Y'), "SELECT count(*) FROM VNarc66 WHERE flag = 'Y'", "Panel_year",
+        "Label_Conteggio_Annuali", "Annuali: " },
+    { QLatin1Char('M'), "SELECT count(*) FROM VNarc66 WHERE flag = 'M'", "Panel_Month",
+        "Label_Conteggio_Mensili", "Mensili: " },
+    { QLatin1Char('W'), "SELECT count(*) FROM VNarc66 WHERE flag = 'W'", "Panel_week",
+        "Label_Conteggio_Settimanali", "Settimanali: " },
+    { QLatin1Char('C'), "SELECT count(*) FROM VNcon63", "Panel_FullName", "Label_Conteggio_Contatti",
+        "Contatti: " },
+    { QLatin1Char('N'), "SELECT count(*) FROM VNnot80", "Panel_totnote", "Label_Conteggio_Note", "Note: " },
+    { QLatin1Char('L'), "SELECT count(*) FROM VNtod63", "Panel_ToDo", "Label_Conteggio_Lista", "Lista: " },
+    { QLatin1Char('D'), "SELECT count(*) FROM VNshot80", nullptr, "Label_Conteggio_Deposito", "Deposito: " },
 };
 
 } // namespace
@@ -78,7 +79,7 @@ QString deletionPhrase(QRandomGenerator &random)
 bool sizeAccepted(const QSize &size, bool firstAppearancePending)
 {
     return firstAppearancePending
-           || (size.width() >= kMinimumSize.width() && size.height() >= kMinimumSize.height());
+        || (size.width() >= kMinimumSize.width() && size.height() >= kMinimumSize.height());
 }
 
 bool defaultSizeEnabled(bool maximized, const QSize &size)
@@ -89,7 +90,7 @@ bool defaultSizeEnabled(bool maximized, const QSize &size)
 QString fixCaption(const QSize &size)
 {
     return QStringLiteral("Fissa ") + QString::number(size.width()) + QStringLiteral(" x ")
-           + QString::number(size.height());
+        + QString::number(size.height());
 }
 
 QString autostartEntryPath(const Shell &shell)
@@ -131,10 +132,22 @@ bool createDesktopShortcut(Shell &shell, const QString &program)
 QColor colourFromText(const QString &text, const QColor &fallback)
 {
     static const std::pair<const char *, QRgb> names[] = {
-        {"clBlack", 0x000000}, {"clMaroon", 0x800000}, {"clGreen", 0x008000},  {"clOlive", 0x808000},
-        {"clNavy", 0x000080},  {"clPurple", 0x800080}, {"clTeal", 0x008080},   {"clGray", 0x808080},
-        {"clSilver", 0xC0C0C0}, {"clRed", 0xFF0000},   {"clLime", 0x00FF00},   {"clYellow", 0xFFFF00},
-        {"clBlue", 0x0000FF},  {"clFuchsia", 0xFF00FF}, {"clAqua", 0x00FFFF},  {"clWhite", 0xFFFFFF},
+        { "clBlack", 0x000000 },
+        { "clMaroon", 0x800000 },
+        { "clGreen", 0x008000 },
+        { "clOlive", 0x808000 },
+        { "clNavy", 0x000080 },
+        { "clPurple", 0x800080 },
+        { "clTeal", 0x008080 },
+        { "clGray", 0x808080 },
+        { "clSilver", 0xC0C0C0 },
+        { "clRed", 0xFF0000 },
+        { "clLime", 0x00FF00 },
+        { "clYellow", 0xFFFF00 },
+        { "clBlue", 0x0000FF },
+        { "clFuchsia", 0xFF00FF },
+        { "clAqua", 0x00FFFF },
+        { "clWhite", 0xFFFFFF },
     };
     const QString t = text.trimmed();
     if (t.startsWith(QLatin1Char('$')) && t.size() == 9) {
@@ -158,10 +171,10 @@ bool soundAvailable(const QString &sound)
 SoundLabel soundLabel(const QString &sound)
 {
     if (sound == mailBeep())
-        return {mailBeep(), false, QStringLiteral("Allarme in uso: ") + sound};
+        return { mailBeep(), false, QStringLiteral("Allarme in uso: ") + sound };
     if (soundAvailable(sound))
-        return {QFileInfo(sound).fileName(), false, QStringLiteral("Allarme in uso: ") + sound};
-    return {mailBeep(), true, QStringLiteral("Sostituto del file allarme non trovato: ") + sound};
+        return { QFileInfo(sound).fileName(), false, QStringLiteral("Allarme in uso: ") + sound };
+    return { mailBeep(), true, QStringLiteral("Sostituto del file allarme non trovato: ") + sound };
 }
 
 QString soundDialogFolder(const QString &programFolder, const QString &desktopFolder, const QString &sound)

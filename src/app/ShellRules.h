@@ -18,9 +18,9 @@ namespace shell {
 struct CountSection
 {
     QChar letter;
-    const char *countSql;  // counts every row of the section
-    const char *panel;     // the page's panel showing the rows shown (nullptr: none)
-    const char *label;     // the label on the agenda page showing the total
+    const char *countSql; // counts every row of the section
+    const char *panel; // the page's panel showing the rows shown (nullptr: none)
+    const char *label; // the label on the agenda page showing the total
     const char *prefix;
 };
 // The section of a letter O Y M W C N L D, or nothing.
@@ -37,7 +37,7 @@ QString deletionPhrase(int draw);
 QString deletionPhrase(QRandomGenerator &random);
 
 // ---- window size
-constexpr QSize kMinimumSize{670, 592};
+constexpr QSize kMinimumSize { 670, 592 };
 // Whether a size is accepted: any while the first appearance is pending.
 bool sizeAccepted(const QSize &size, bool firstAppearancePending);
 // "Default" is enabled when not maximised and the size differs from the recommended one.
@@ -59,12 +59,15 @@ bool createDesktopShortcut(Shell &shell, const QString &program);
 QColor colourFromText(const QString &text, const QColor &fallback = QColor(Qt::white));
 
 // ---- alarm sound
-inline QString mailBeep() { return QStringLiteral("mailbeep"); }
+inline QString mailBeep()
+{
+    return QStringLiteral("mailbeep");
+}
 // Whether the sound can be played as it is: "mailbeep", or an existing file.
 bool soundAvailable(const QString &sound);
 struct SoundLabel
 {
-    QString text;  // the file name, or "mailbeep" when the file is missing
+    QString text; // the file name, or "mailbeep" when the file is missing
     bool fallback; // shown in red
     QString hint;
 };

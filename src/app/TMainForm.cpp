@@ -4,8 +4,8 @@
 #include "app/NamedControl.h"
 #include "app/SettingsStore.h"
 #include "app/ShellRules.h"
-#include "app/TTabShowForm.h"
 #include "app/TMigrationInfoForm.h"
+#include "app/TTabShowForm.h"
 #include "app/TrayImages.h"
 #include "app/WorkingFolder.h"
 #include "platform/Clock.h"
@@ -20,15 +20,15 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
-#include <QtWidgets/QLineEdit>
-#include <QtWidgets/QSpinBox>
-#include <QtWidgets/QStackedLayout>
 #include <QtWidgets/QDateEdit>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QScrollArea>
+#include <QtWidgets/QSpinBox>
+#include <QtWidgets/QStackedLayout>
 #include <QtWidgets/QSystemTrayIcon>
 #include <QtWidgets/QTabWidget>
 #include <QtWidgets/QToolButton>
@@ -42,18 +42,18 @@ constexpr int kMinWidth = shell::kMinimumSize.width();
 constexpr int kMinHeight = shell::kMinimumSize.height();
 
 // The colour column of each page, in page order (the last is the Opzioni page).
-const char *const kSectionColours[] = {"shotcolor",    "yearcolor",  "monthcolor", "weekcolor", "todaycolor",
-                                       "contactcolor", "notescolor", "todocolor",  "usercolor"};
+const char *const kSectionColours[] = { "shotcolor", "yearcolor", "monthcolor", "weekcolor", "todaycolor",
+    "contactcolor", "notescolor", "todocolor", "usercolor" };
 
 // The command panels hidden in read-only mode, and the group and quick-add buttons.
-const char *const kCommandPanels[] = {"Panel_Shot",    "Panel_year", "Panel_Month",   "Panel_week", "panel_today",
-                                      "panel_contact", "panelllo",   "Panel_totnote", "Panel_ToDo", "SpeedButton_AddGroup",
-                                      "SpeedButtonDelGroup", "SpeedButton_AppRapido"};
+const char *const kCommandPanels[] = { "Panel_Shot", "Panel_year", "Panel_Month", "Panel_week", "panel_today",
+    "panel_contact", "panelllo", "Panel_totnote", "Panel_ToDo", "SpeedButton_AddGroup", "SpeedButtonDelGroup",
+    "SpeedButton_AppRapido" };
 
 // The hint buttons of the pages.
-const char *const kHintButtons[] = {"SpeedButtonHintShot",    "SpeedButtonHintAnno", "SpeedButtonHelpMonth",
-                                    "SpeedButtonHelpWeek",    "SpeedButton_Help",    "SpeedButtonHintContact",
-                                    "SpeedButtonHintNote",    "SpeedButtonHintLista", "SpeedButtonHintOpzioni"};
+const char *const kHintButtons[] = { "SpeedButtonHintShot", "SpeedButtonHintAnno", "SpeedButtonHelpMonth",
+    "SpeedButtonHelpWeek", "SpeedButton_Help", "SpeedButtonHintContact", "SpeedButtonHintNote",
+    "SpeedButtonHintLista", "SpeedButtonHintOpzioni" };
 
 QTimer *makeTimer(QObject *parent, const char *name, int interval, bool enabled)
 {
@@ -127,19 +127,20 @@ void TMainForm::buildTitleBar(QWidget *bar)
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
-    auto button = [bar, row](QToolButton *&member, const char *name, const QString &text, const QString &hint) {
-        member = namedControl<QToolButton>(bar, name);
-        member->setText(text);
-        member->setToolTip(hint);
-        member->setAutoRaise(true);
-        member->setFocusPolicy(Qt::NoFocus);
-        row->addWidget(member);
-    };
+    auto button
+        = [bar, row](QToolButton *&member, const char *name, const QString &text, const QString &hint) {
+              member = namedControl<QToolButton>(bar, name);
+              member->setText(text);
+              member->setToolTip(hint);
+              member->setAutoRaise(true);
+              member->setFocusPolicy(Qt::NoFocus);
+              row->addWidget(member);
+          };
     button(SpeedButtonAbout, "SpeedButtonAbout", QStringLiteral("?"), QStringLiteral("Info su Vellamora"));
     button(SpeedButtonMigrationInfo, "SpeedButtonMigrationInfo", QStringLiteral("!"),
-           QStringLiteral("Messaggio dalla regia"));
+        QStringLiteral("Messaggio dalla regia"));
     button(SpeedButtonAggiornaTutto, "SpeedButtonAggiornaTutto", QStringLiteral("\u21bb"),
-           QStringLiteral("Aggiorna tutto"));
+        QStringLiteral("Aggiorna tutto"));
     NAMED(panel_credit, QLabel, bar);
     panel_credit->setText(Prompter::caption());
     panel_credit->setToolTip(Prompter::caption());
@@ -148,13 +149,15 @@ void TMainForm::buildTitleBar(QWidget *bar)
     clockFont.setBold(true);
     panel_credit->setFont(clockFont);
     row->addWidget(panel_credit, 1);
-    button(SpeedButtonTOP, "SpeedButtonTOP", QStringLiteral("\u2191"), QStringLiteral("Sempre in primo piano"));
+    button(
+        SpeedButtonTOP, "SpeedButtonTOP", QStringLiteral("\u2191"), QStringLiteral("Sempre in primo piano"));
     SpeedButtonTOP->setCheckable(true);
-    button(SpeedButton_minimize_bar, "SpeedButton_minimize_bar", QStringLiteral("_"), QStringLiteral("Minimizza"));
+    button(SpeedButton_minimize_bar, "SpeedButton_minimize_bar", QStringLiteral("_"),
+        QStringLiteral("Minimizza"));
     button(SpeedButton_MINIMIZE, "SpeedButton_MINIMIZE", QStringLiteral("\u25bf"),
-           QStringLiteral("Minimizza vicino l'orologio"));
+        QStringLiteral("Minimizza vicino l'orologio"));
     button(SpeedButtonWinSize, "SpeedButtonWinSize", QStringLiteral("\u25a1"),
-           QStringLiteral("Massimizza/Ripristina"));
+        QStringLiteral("Massimizza/Ripristina"));
     button(SpeedButtonEXIT, "SpeedButtonEXIT", QStringLiteral("\u2715"), QStringLiteral("Non ci provare!"));
     SpeedButtonMigrationInfo->hide();
 }
@@ -168,20 +171,20 @@ void TMainForm::buildPages()
         const char *caption;
     };
     static const Page pages[] = {
-        {&TMainForm::TabSheetShot, "TabSheetShot", "Giornalieri"},
-        {&TMainForm::TabSheetYEAR, "TabSheetYEAR", "Annuali"},
-        {&TMainForm::TabSheetMonth, "TabSheetMonth", "Mensili"},
-        {&TMainForm::TabSheetWEEK, "TabSheetWEEK", "Settimanali"},
-        {&TMainForm::TabSheetTODAY, "TabSheetTODAY", "Impegni"},
-        {&TMainForm::TabSheetCONTACTS, "TabSheetCONTACTS", "Contatti"},
-        {&TMainForm::TabSheetNotes, "TabSheetNotes", "Note"},
-        {&TMainForm::TabSheetToDo, "TabSheetToDo", "Lista"},
-        {&TMainForm::TabSheetSetup, "TabSheetSetup", "Opzioni"},
+        { &TMainForm::TabSheetShot, "TabSheetShot", "Giornalieri" },
+        { &TMainForm::TabSheetYEAR, "TabSheetYEAR", "Annuali" },
+        { &TMainForm::TabSheetMonth, "TabSheetMonth", "Mensili" },
+        { &TMainForm::TabSheetWEEK, "TabSheetWEEK", "Settimanali" },
+        { &TMainForm::TabSheetTODAY, "TabSheetTODAY", "Impegni" },
+        { &TMainForm::TabSheetCONTACTS, "TabSheetCONTACTS", "Contatti" },
+        { &TMainForm::TabSheetNotes, "TabSheetNotes", "Note" },
+        { &TMainForm::TabSheetToDo, "TabSheetToDo", "Lista" },
+        { &TMainForm::TabSheetSetup, "TabSheetSetup", "Opzioni" },
     };
     for (const Page &p : pages) {
         QWidget *page = p.member == &TMainForm::TabSheetSetup
-                            ? (m_options = new OptionsPage(m_services, m_db, m_settings, *this, PageControlMenu))
-                            : namedControl<QWidget>(PageControlMenu, p.name);
+            ? (m_options = new OptionsPage(m_services, m_db, m_settings, *this, PageControlMenu))
+            : namedControl<QWidget>(PageControlMenu, p.name);
         this->*(p.member) = page;
         PageControlMenu->addTab(page, QString::fromUtf8(p.caption));
     }
@@ -206,7 +209,6 @@ void TMainForm::buildPages()
     Panel_MEssaggio->setMinimumHeight(28);
     today->addWidget(Panel_MEssaggio);
     today->addStretch(1);
-
 }
 
 void TMainForm::buildLockPanel()
@@ -249,15 +251,15 @@ void TMainForm::buildTray()
         QWidget *TMainForm::*page;
     };
     static const Item items[] = {
-        {"OneShot1", "Giornalieri", &TMainForm::TabSheetShot},
-        {"Yearly1", "Annuali", &TMainForm::TabSheetYEAR},
-        {"Monthly1", "Mensili", &TMainForm::TabSheetMonth},
-        {"Weekly1", "Settimanali", &TMainForm::TabSheetWEEK},
-        {"Today1", "Impegni", &TMainForm::TabSheetTODAY},
-        {"Contacts1", "Contatti", &TMainForm::TabSheetCONTACTS},
-        {"Notes1", "Note", &TMainForm::TabSheetNotes},
-        {"Lista", "Lista", &TMainForm::TabSheetToDo},
-        {"Setup1", "Opzioni", &TMainForm::TabSheetSetup},
+        { "OneShot1", "Giornalieri", &TMainForm::TabSheetShot },
+        { "Yearly1", "Annuali", &TMainForm::TabSheetYEAR },
+        { "Monthly1", "Mensili", &TMainForm::TabSheetMonth },
+        { "Weekly1", "Settimanali", &TMainForm::TabSheetWEEK },
+        { "Today1", "Impegni", &TMainForm::TabSheetTODAY },
+        { "Contacts1", "Contatti", &TMainForm::TabSheetCONTACTS },
+        { "Notes1", "Note", &TMainForm::TabSheetNotes },
+        { "Lista", "Lista", &TMainForm::TabSheetToDo },
+        { "Setup1", "Opzioni", &TMainForm::TabSheetSetup },
     };
     for (const Item &item : items) {
         QAction *action = PopupMenuTray->addAction(QString::fromUtf8(item.caption));
@@ -319,9 +321,8 @@ void TMainForm::connectHandlers()
     });
     connect(PageControlMenu, &QTabWidget::currentChanged, this, &TMainForm::pageChanged);
     connect(Edit_PSW, &QLineEdit::textChanged, this, &TMainForm::Edit_PSWChange);
-    connect(CheckBox_PSW, &QCheckBox::toggled, this, [this](bool mask) {
-        Edit_PSW->setEchoMode(mask ? QLineEdit::Password : QLineEdit::Normal);
-    });
+    connect(CheckBox_PSW, &QCheckBox::toggled, this,
+        [this](bool mask) { Edit_PSW->setEchoMode(mask ? QLineEdit::Password : QLineEdit::Normal); });
     connect(SpeedButton_SolaLettura, &QToolButton::clicked, this, &TMainForm::SpeedButton_SolaLetturaClick);
     connect(DateTimePickerTODAY, &QDateEdit::dateChanged, this, [this] {
         if (m_databaseReady)
@@ -385,8 +386,8 @@ bool TMainForm::colourCheck()
 
 bool TMainForm::computeWorkingFolder()
 {
-    const DefaultFolder folder =
-        computeDefaultWorkingFolder(m_services.programFolder, m_services.shell.logonName());
+    const DefaultFolder folder
+        = computeDefaultWorkingFolder(m_services.programFolder, m_services.shell.logonName());
     if (folder.surplus > 0) {
         TimerContolloOrario->stop();
         TimerOrologio->stop();
@@ -420,10 +421,11 @@ void TMainForm::applyRedirection()
 bool TMainForm::openDatabase()
 {
     try {
-        if (openWorkingDatabase(m_db, m_workingFolder, m_services.clock.now(), m_services.regional,
-                                m_services.prompter))
+        if (openWorkingDatabase(
+                m_db, m_workingFolder, m_services.clock.now(), m_services.regional, m_services.prompter))
             m_restoreMarker = false;
-        m_creationLog = schema::ensureSchema(m_db, {m_workingFolder, m_services.programFolder, m_restoreMarker});
+        m_creationLog
+            = schema::ensureSchema(m_db, { m_workingFolder, m_services.programFolder, m_restoreMarker });
         return true;
     } catch (const StoreError &e) {
         // The window still comes up, with the pages as far as they were prepared.
@@ -438,7 +440,7 @@ bool TMainForm::loadSettings()
         m_settings.load(m_db);
     } catch (const StoreError &e) {
         m_services.prompter.plain(QStringLiteral("Errore di tipo: ") + StoreError::className()
-                                  + QStringLiteral(", Messaggio: ") + e.text());
+            + QStringLiteral(", Messaggio: ") + e.text());
         terminate();
         return false;
     }
@@ -507,13 +509,14 @@ void TMainForm::applyStartPage()
             }
         }
     }
-    m_options->selectStartPage(settings::startPageIndex(m_settings.text(QStringLiteral("startab"))).value_or(-1));
+    m_options->selectStartPage(
+        settings::startPageIndex(m_settings.text(QStringLiteral("startab"))).value_or(-1));
 }
 
 void TMainForm::applyWindowSize()
 {
     resize(m_settings.integer(QStringLiteral("WinWidth"), kMinWidth),
-           m_settings.integer(QStringLiteral("WinHeight"), kMinHeight));
+        m_settings.integer(QStringLiteral("WinHeight"), kMinHeight));
     resizeSteps();
     if (m_settings.text(QStringLiteral("WinStato")) != QLatin1String("wsNormal"))
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -524,8 +527,10 @@ void TMainForm::refreshDayAgenda()
     agenda::DayAgendaRequest request;
     request.shownDate = DateTimePickerTODAY->date();
     request.today = m_services.clock.today();
-    request.advanceNoticeDays = m_options->CheckBoxFuturo->isChecked() ? m_options->SpinEditFuturo->value() : 0;
-    agenda::DayAgendaResult result = agenda::refreshDayAgenda(m_db, request, m_services.regional, m_listChange);
+    request.advanceNoticeDays
+        = m_options->CheckBoxFuturo->isChecked() ? m_options->SpinEditFuturo->value() : 0;
+    agenda::DayAgendaResult result
+        = agenda::refreshDayAgenda(m_db, request, m_services.regional, m_listChange);
     m_dayAgenda = std::move(result.rows);
     m_advanceNoticeDay = result.advanceNoticeDay;
     panel_today->setText(result.countText);
@@ -534,8 +539,8 @@ void TMainForm::refreshDayAgenda()
 void TMainForm::refreshAlarmList()
 {
     if (m_options->CheckBox_TimeCheck->isChecked())
-        m_alarmList = agenda::readAgenda(m_db, agenda::Variant::AlarmList, m_services.clock.today(),
-                                         m_services.regional);
+        m_alarmList = agenda::readAgenda(
+            m_db, agenda::Variant::AlarmList, m_services.clock.today(), m_services.regional);
 }
 
 void TMainForm::startupCheck()
@@ -545,8 +550,8 @@ void TMainForm::startupCheck()
         terminate();
         return;
     }
-    const auto rows = agenda::readAgenda(m_db, agenda::Variant::StartupCheck, m_services.clock.today(),
-                                         m_services.regional);
+    const auto rows = agenda::readAgenda(
+        m_db, agenda::Variant::StartupCheck, m_services.clock.today(), m_services.regional);
     if (!rows.empty())
         startTrayCycling();
 }
@@ -556,10 +561,10 @@ void TMainForm::startupCheck()
 void TMainForm::TimerOrologioTimer()
 {
     const QDateTime now = m_services.clock.now();
-    panel_credit->setText(isActiveWindow() ? formatDatePicture(now, m_clockFormat, m_services.regional)
-                                           : Prompter::caption());
+    panel_credit->setText(
+        isActiveWindow() ? formatDatePicture(now, m_clockFormat, m_services.regional) : Prompter::caption());
     const bool midnight = formatDatePicture(now, QStringLiteral("hh.mm.ss"), m_services.regional)
-                          == QLatin1String("00.00.00");
+        == QLatin1String("00.00.00");
     if (midnight || now.date() != m_dayStamp) {
         m_dayStamp = now.date();
         dayChange();
@@ -660,7 +665,7 @@ void TMainForm::firstAppearance()
     m_appearingAllowed = false;
     if (!m_creationLog.isEmpty()) {
         const QString report = m_creationLog + QStringLiteral("\rTutto questo è accaduto nella cartella:\r")
-                               + QDir::toNativeSeparators(m_workingFolder) + QLatin1Char('\r');
+            + QDir::toNativeSeparators(m_workingFolder) + QLatin1Char('\r');
         m_creationLog.clear();
         m_services.prompter.information(report, Prompter::caption() + QStringLiteral(" - Rapporto archivi"));
     }
@@ -693,7 +698,7 @@ void TMainForm::windowShown()
                 QTimer::singleShot(0, this, &TMainForm::SpeedButtonMigrationInfoClick);
         } else {
             m_db.exec(QStringLiteral("UPDATE VNset63 SET migrationinfo = :migrationinfo"),
-                      {{QStringLiteral("migrationinfo"), false}});
+                { { QStringLiteral("migrationinfo"), false } });
             SpeedButtonMigrationInfo->hide();
         }
     } catch (const StoreError &e) {
@@ -717,7 +722,7 @@ void TMainForm::SpeedButtonMigrationInfoClick()
     try {
         m_restoreMarker = false;
         m_db.exec(QStringLiteral("UPDATE VNset63 SET migrationinfo = :migrationinfo"),
-                  {{QStringLiteral("migrationinfo"), !form.CheckBoxStopInfo->isChecked()}});
+            { { QStringLiteral("migrationinfo"), !form.CheckBoxStopInfo->isChecked() } });
         m_settings.load(m_db);
         SpeedButtonMigrationInfo->setVisible(!form.CheckBoxStopInfo->isChecked());
     } catch (const StoreError &e) {
@@ -757,8 +762,8 @@ void TMainForm::SpeedButtonEXITClick()
     if (m_options->CheckBox_TimeCheck->isChecked() && !panel_today->isHidden()) {
         PageControlMenu->setCurrentWidget(TabSheetSetup);
         TimerFlashTempo->start();
-        const bool leave = m_services.prompter.question(
-            QStringLiteral(" Hey! Se mi termini non potrò avvertirti in orario!\r Sei sicuro di farcela da solo?"));
+        const bool leave = m_services.prompter.question(QStringLiteral(
+            " Hey! Se mi termini non potrò avvertirti in orario!\r Sei sicuro di farcela da solo?"));
         TimerFlashTempo->stop();
         m_options->Label_TimeCheck->setStyleSheet(QString());
         m_options->Label_TimeCheck->setProperty("flashRed", false);
@@ -801,8 +806,8 @@ void TMainForm::changeEvent(QEvent *event)
     }
     if (event->type() == QEvent::ActivationChange)
         panel_credit->setText(isActiveWindow()
-                                  ? formatDatePicture(m_services.clock.now(), m_clockFormat, m_services.regional)
-                                  : Prompter::caption());
+                ? formatDatePicture(m_services.clock.now(), m_clockFormat, m_services.regional)
+                : Prompter::caption());
 }
 
 // ---------------------------------------------------------------- moving and sizing

@@ -195,7 +195,7 @@ private:
     OptionsPage *m_options = nullptr;
     QStackedLayout *m_lockStack = nullptr;
     agenda::ListChangeMark m_listChange;
-    QRandomGenerator m_random{QRandomGenerator::securelySeeded()};
+    QRandomGenerator m_random { QRandomGenerator::securelySeeded() };
     QColor m_pageColour = Qt::white;
     QString m_themeName = QStringLiteral("default");
     std::vector<Appointment> m_dayAgenda;

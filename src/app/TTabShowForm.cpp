@@ -19,7 +19,7 @@
 namespace vellamora {
 
 TTabShowForm::TTabShowForm(const Services &services, Database &db, const SettingsRow &settings,
-                           const QColor &colour, int scale, QWidget *parent)
+    const QColor &colour, int scale, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_services(services), m_db(db)
 {
     setObjectName(QStringLiteral("TabShowForm"));
@@ -53,14 +53,14 @@ TTabShowForm::TTabShowForm(const Services &services, Database &db, const Setting
         const char *caption;
     };
     static const Box list[] = {
-        {&TTabShowForm::CheckBox_giornalieri, "CheckBox_giornalieri", "Giornalieri"},
-        {&TTabShowForm::CheckBox_annuali, "CheckBox_annuali", "Annuali"},
-        {&TTabShowForm::CheckBox_mensili, "CheckBox_mensili", "Mensili"},
-        {&TTabShowForm::CheckBox_settimanali, "CheckBox_settimanali", "Settimanali"},
-        {&TTabShowForm::CheckBox_impegni, "CheckBox_impegni", "Impegni"},
-        {&TTabShowForm::CheckBox_contatti, "CheckBox_contatti", "Contatti"},
-        {&TTabShowForm::CheckBox_note, "CheckBox_note", "Note"},
-        {&TTabShowForm::CheckBox_lista, "CheckBox_lista", "Lista"},
+        { &TTabShowForm::CheckBox_giornalieri, "CheckBox_giornalieri", "Giornalieri" },
+        { &TTabShowForm::CheckBox_annuali, "CheckBox_annuali", "Annuali" },
+        { &TTabShowForm::CheckBox_mensili, "CheckBox_mensili", "Mensili" },
+        { &TTabShowForm::CheckBox_settimanali, "CheckBox_settimanali", "Settimanali" },
+        { &TTabShowForm::CheckBox_impegni, "CheckBox_impegni", "Impegni" },
+        { &TTabShowForm::CheckBox_contatti, "CheckBox_contatti", "Contatti" },
+        { &TTabShowForm::CheckBox_note, "CheckBox_note", "Note" },
+        { &TTabShowForm::CheckBox_lista, "CheckBox_lista", "Lista" },
     };
     for (int i = 0; i < 8; ++i) {
         QCheckBox *box = namedControl<QCheckBox>(PanelChecks, list[i].name);
@@ -87,13 +87,13 @@ TTabShowForm::TTabShowForm(const Services &services, Database &db, const Setting
     buttons->addWidget(SpeedButton2);
     outer->addWidget(PanelButtons);
 
-    for (QWidget *panel : {static_cast<QWidget *>(PanelTitle), static_cast<QWidget *>(PanelButtons),
-                           static_cast<QWidget *>(LabelTitle), static_cast<QWidget *>(PanelChecks)})
+    for (QWidget *panel : { static_cast<QWidget *>(PanelTitle), static_cast<QWidget *>(PanelButtons),
+             static_cast<QWidget *>(LabelTitle), static_cast<QWidget *>(PanelChecks) })
         panel->installEventFilter(this);
     connect(SpeedButtonUse, &QToolButton::clicked, this, &TTabShowForm::SpeedButtonUseClick);
     connect(SpeedButton2, &QToolButton::clicked, this, &QDialog::reject);
     connect(SpeedButtonSpiegazioneImpegno, &QToolButton::clicked, this,
-            &TTabShowForm::SpeedButtonSpiegazioneImpegnoClick);
+        &TTabShowForm::SpeedButtonSpiegazioneImpegnoClick);
 
     // Scaled by the dialog scale.
     QFont scaled = font();
@@ -104,13 +104,13 @@ TTabShowForm::TTabShowForm(const Services &services, Database &db, const Setting
 
 std::array<QCheckBox *, 8> TTabShowForm::boxes() const
 {
-    return {CheckBox_giornalieri, CheckBox_annuali, CheckBox_mensili, CheckBox_settimanali,
-            CheckBox_impegni,     CheckBox_contatti, CheckBox_note,   CheckBox_lista};
+    return { CheckBox_giornalieri, CheckBox_annuali, CheckBox_mensili, CheckBox_settimanali, CheckBox_impegni,
+        CheckBox_contatti, CheckBox_note, CheckBox_lista };
 }
 
 void TTabShowForm::SpeedButtonUseClick()
 {
-    std::array<bool, settings::kHideablePages> visible{};
+    std::array<bool, settings::kHideablePages> visible {};
     const auto list = boxes();
     for (size_t i = 0; i < list.size(); ++i)
         visible[i] = list[i]->isChecked();
@@ -120,13 +120,15 @@ void TTabShowForm::SpeedButtonUseClick()
         m_services.prompter.errorReport(e.text());
         return;
     }
-    m_services.prompter.plain(QStringLiteral("Le modifiche avranno effetto al prossimo avvio del programma."));
+    m_services.prompter.plain(
+        QStringLiteral("Le modifiche avranno effetto al prossimo avvio del programma."));
     accept();
 }
 
 void TTabShowForm::SpeedButtonSpiegazioneImpegnoClick()
 {
-    m_services.prompter.plain(QStringLiteral("In questo modulo puoi scegliere le sezioni visibili del programma."));
+    m_services.prompter.plain(
+        QStringLiteral("In questo modulo puoi scegliere le sezioni visibili del programma."));
 }
 
 void TTabShowForm::keyPressEvent(QKeyEvent *event)

@@ -23,7 +23,7 @@ class TTabShowForm : public QDialog
 public:
     // `colour` is the options section colour; `scale` the dialog scale in per cent.
     TTabShowForm(const Services &services, Database &db, const SettingsRow &settings, const QColor &colour,
-                 int scale, QWidget *parent = nullptr);
+        int scale, QWidget *parent = nullptr);
 
     void SpeedButtonUseClick();
     void SpeedButtonSpiegazioneImpegnoClick();

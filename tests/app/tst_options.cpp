@@ -19,8 +19,7 @@ using vellamora::test::MainFormFixture;
 
 namespace {
 
-template<typename T>
-T *child(TMainForm &form, const char *name)
+template<typename T> T *child(TMainForm &form, const char *name)
 {
     T *w = form.findChild<T *>(QString::fromLatin1(name));
     if (!w)
@@ -36,7 +35,9 @@ void choose(QComboBox *combo, int index)
 
 QString stored(TMainForm &form, const char *column)
 {
-    return form.database().scalar(QStringLiteral("SELECT ") + QString::fromLatin1(column) + QStringLiteral(" FROM VNset63")).toString();
+    return form.database()
+        .scalar(QStringLiteral("SELECT ") + QString::fromLatin1(column) + QStringLiteral(" FROM VNset63"))
+        .toString();
 }
 
 void setSettings(MainFormFixture &f, const SqlParams &values)
@@ -71,7 +72,7 @@ void TestOptions::everyOptionSurvivesRestart()
     f.comeUp();
 
     setPassword(f, QStringLiteral("se\"greto"), QStringLiteral("se\"greto"));
-    f.files.paths = {sound};
+    f.files.paths = { sound };
     child<QToolButton>(*form, "SpeedButtonSound")->click();
     child<QCheckBox>(*form, "CheckBox_Autostart")->click();
     child<QCheckBox>(*form, "CheckBox_Minimized")->click();
@@ -104,7 +105,8 @@ void TestOptions::everyOptionSurvivesRestart()
     QVERIFY(!child<QCheckBox>(*form, "CheckBox_TimeCheck")->isChecked());
     QCOMPARE(form->options().alarmSound(), sound);
     QCOMPARE(child<QLabel>(*form, "Label_SoundName")->text(), QStringLiteral("il \"gallo\".wav"));
-    QCOMPARE(child<QComboBox>(*form, "ComboBox_FormatoDataShot")->currentText(), QStringLiteral("dd/mm/yyyy"));
+    QCOMPARE(
+        child<QComboBox>(*form, "ComboBox_FormatoDataShot")->currentText(), QStringLiteral("dd/mm/yyyy"));
     QCOMPARE(child<QLabel>(*form, "Label_esempio_Full")->text(), QStringLiteral("11/12/2026"));
     QCOMPARE(child<QComboBox>(*form, "ComboBox_FormatoDataYear")->currentText(), QStringLiteral("mmmm d"));
     QCOMPARE(child<QComboBox>(*form, "ComboBox_Startab")->currentText(), QStringLiteral("Note"));
@@ -135,12 +137,15 @@ void TestOptions::passwordOfThirtyCharacters()
     const QString thirty = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123");
     QTest::keyClicks(edit, thirty + QStringLiteral("X"));
     QCOMPARE(edit->text(), thirty);
-    QCOMPARE(child<QToolButton>(form, "SpeedButtonCloseSpecial")->text(), QStringLiteral("Conferma PASSWORD"));
+    QCOMPARE(
+        child<QToolButton>(form, "SpeedButtonCloseSpecial")->text(), QStringLiteral("Conferma PASSWORD"));
     f.prompter.inputs.push_back(thirty);
     child<QToolButton>(form, "SpeedButtonCloseSpecial")->click();
     QCOMPARE(stored(form, "psw"), thirty);
-    QCOMPARE(f.prompter.texts(QStringLiteral("information")).last(), QStringLiteral("Nuova password CONFERMATA!"));
-    QCOMPARE(child<QToolButton>(form, "SpeedButtonCloseSpecial")->text(), QStringLiteral("Chiudi menu speciale"));
+    QCOMPARE(
+        f.prompter.texts(QStringLiteral("information")).last(), QStringLiteral("Nuova password CONFERMATA!"));
+    QCOMPARE(
+        child<QToolButton>(form, "SpeedButtonCloseSpecial")->text(), QStringLiteral("Chiudi menu speciale"));
     QVERIFY(!form.options().specialPanelOpen());
     // Unmasking shows the typed characters.
     child<QCheckBox>(form, "CheckBox_impostaPSW")->click();
@@ -151,9 +156,12 @@ void TestOptions::confirmationMismatch_data()
 {
     QTest::addColumn<QString>("previous");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("a password was stored") << "vecchia"
-                                           << "Conferma password NON superata!\rHo ripristinato la password PRECEDENTE!";
-    QTest::newRow("no password yet") << "" << "Conferma password NON superata!\rNon hai impostato NESSUNA password!";
+    QTest::newRow("a password was stored")
+        << "vecchia"
+        << "Conferma password NON superata!\rHo ripristinato la password PRECEDENTE!";
+    QTest::newRow("no password yet")
+        << ""
+        << "Conferma password NON superata!\rNon hai impostato NESSUNA password!";
 }
 
 void TestOptions::confirmationMismatch()
@@ -161,13 +169,15 @@ void TestOptions::confirmationMismatch()
     QFETCH(QString, previous);
     QFETCH(QString, warning);
     MainFormFixture f;
-    setSettings(f, {{QStringLiteral("psw"), previous}, {QStringLiteral("blocco"), QStringLiteral("N")}});
+    setSettings(
+        f, { { QStringLiteral("psw"), previous }, { QStringLiteral("blocco"), QStringLiteral("N") } });
     TMainForm &form = f.start();
     f.comeUp();
     setPassword(f, QStringLiteral("nuova"), QStringLiteral("Nuova"));
-    QCOMPARE(f.prompter.texts(QStringLiteral("input")), QStringList{QStringLiteral("Ridigita la nuova password")});
+    QCOMPARE(f.prompter.texts(QStringLiteral("input")),
+        QStringList { QStringLiteral("Ridigita la nuova password") });
     QCOMPARE(f.prompter.shown.front().caption, QStringLiteral("Conferma password"));
-    QCOMPARE(f.prompter.texts(QStringLiteral("warning")), QStringList{warning});
+    QCOMPARE(f.prompter.texts(QStringLiteral("warning")), QStringList { warning });
     QCOMPARE(child<QLineEdit>(form, "Edit_ImpostaPSW")->text(), previous);
     QCOMPARE(stored(form, "psw"), previous);
 }
@@ -175,7 +185,9 @@ void TestOptions::confirmationMismatch()
 void TestOptions::clearingStoresAtOnce()
 {
     MainFormFixture f;
-    setSettings(f, {{QStringLiteral("psw"), QStringLiteral("vecchia")}, {QStringLiteral("blocco"), QStringLiteral("N")}});
+    setSettings(f,
+        { { QStringLiteral("psw"), QStringLiteral("vecchia") },
+            { QStringLiteral("blocco"), QStringLiteral("N") } });
     TMainForm &form = f.start();
     f.comeUp();
     child<QToolButton>(form, "SpeedButton_VaiSpeciale")->click();
@@ -204,11 +216,11 @@ void TestOptions::soundCodeAfterLoad()
     QFETCH(bool, sound);
     QFETCH(bool, visual);
     MainFormFixture f;
-    setSettings(f, {{QStringLiteral("soundon"), code}});
+    setSettings(f, { { QStringLiteral("soundon"), code } });
     TMainForm &form = f.start();
     QCOMPARE(child<QCheckBox>(form, "CheckBox_Soundon")->isChecked(), sound);
     QCOMPARE(child<QCheckBox>(form, "CheckBox_Visivo")->isChecked(), visual);
-    for (const char *name : {"SpeedButtonSound", "SpeedButtonWinSound", "SpeedButtonCambiaSuono"})
+    for (const char *name : { "SpeedButtonSound", "SpeedButtonWinSound", "SpeedButtonCambiaSuono" })
         QCOMPARE(child<QToolButton>(form, name)->isEnabled(), sound);
     QCOMPARE(child<QLabel>(form, "Label_SoundName")->isEnabled(), sound);
 }
@@ -216,16 +228,16 @@ void TestOptions::soundCodeAfterLoad()
 void TestOptions::missingSoundFallsBack()
 {
     MainFormFixture f;
-    setSettings(f, {{QStringLiteral("wavesound"), QStringLiteral("/via/gallo.wav")}});
+    setSettings(f, { { QStringLiteral("wavesound"), QStringLiteral("/via/gallo.wav") } });
     TMainForm &form = f.start();
     auto *label = child<QLabel>(form, "Label_SoundName");
     QCOMPARE(label->text(), QStringLiteral("mailbeep"));
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::red));
     QCOMPARE(label->toolTip(), QStringLiteral("Sostituto del file allarme non trovato: /via/gallo.wav"));
     child<QToolButton>(form, "SpeedButtonCambiaSuono")->click();
-    QCOMPARE(f.sound.played, QStringList{QStringLiteral("mailbeep")});
+    QCOMPARE(f.sound.played, QStringList { QStringLiteral("mailbeep") });
 
-    f.prompter.answers = {true};
+    f.prompter.answers = { true };
     child<QToolButton>(form, "SpeedButtonWinSound")->click();
     QCOMPARE(stored(form, "wavesound"), QStringLiteral("mailbeep"));
     QVERIFY(label->palette().color(QPalette::WindowText) != QColor(Qt::red));
@@ -274,10 +286,18 @@ void TestOptions::startPage_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("listText");
     QTest::addColumn<QString>("storedAfter");
-    QTest::newRow("lost choice") << "-" << true << "TabSheetTODAY" << "Impegni" << "4";
-    QTest::newRow("yearly") << "1" << true << "TabSheetYEAR" << "Annuali" << "1";
-    QTest::newRow("yearly hidden") << "1" << false << "TabSheetShot" << "Annuali" << "1";
-    QTest::newRow("options") << "8" << true << "TabSheetSetup" << "" << "8";
+    QTest::newRow("lost choice") << "-" << true << "TabSheetTODAY"
+                                 << "Impegni"
+                                 << "4";
+    QTest::newRow("yearly") << "1" << true << "TabSheetYEAR"
+                            << "Annuali"
+                            << "1";
+    QTest::newRow("yearly hidden") << "1" << false << "TabSheetShot"
+                                   << "Annuali"
+                                   << "1";
+    QTest::newRow("options") << "8" << true << "TabSheetSetup"
+                             << ""
+                             << "8";
 }
 
 void TestOptions::startPage()
@@ -288,7 +308,8 @@ void TestOptions::startPage()
     QFETCH(QString, listText);
     QFETCH(QString, storedAfter);
     MainFormFixture f;
-    setSettings(f, {{QStringLiteral("startab"), startab}, {QStringLiteral("TabYearVisible"), yearVisible}});
+    setSettings(
+        f, { { QStringLiteral("startab"), startab }, { QStringLiteral("TabYearVisible"), yearVisible } });
     TMainForm &form = f.start();
     f.comeUp();
     QCOMPARE(pages(form)->currentWidget()->objectName(), page);
@@ -310,7 +331,7 @@ void TestOptions::tabVisibilityAtNextStart()
     child<QToolButton>(*form, "SpeedButton_TabShow")->click();
     QCOMPARE(f.modalShown, 1);
     QCOMPARE(f.prompter.texts(QStringLiteral("plain")),
-             QStringList{QStringLiteral("Le modifiche avranno effetto al prossimo avvio del programma.")});
+        QStringList { QStringLiteral("Le modifiche avranno effetto al prossimo avvio del programma.") });
     QCOMPARE(stored(*form, "TabContactsVisible").toInt(), 0);
     QVERIFY(pages(*form)->isTabVisible(5)); // nothing changes now
 
@@ -336,22 +357,24 @@ void TestOptions::helpButtons()
     TMainForm &form = f.start();
     child<QToolButton>(form, "SpeedButtonHintOpzioni")->click();
     QCOMPARE(f.prompter.texts(QStringLiteral("plain")),
-             QStringList{QStringLiteral("In questa sezione puoi personalizzare l'agenda ed eseguire il backup ed il ripristino dei dati.")});
-    f.prompter.answers = {false, true};
+        QStringList { QStringLiteral("In questa sezione puoi personalizzare l'agenda ed eseguire il backup "
+                                     "ed il ripristino dei dati.") });
+    f.prompter.answers = { false, true };
     child<QToolButton>(form, "SpeedButtonHelpOnLine")->click();
     QVERIFY(f.shell.opened.isEmpty());
     child<QToolButton>(form, "SpeedButton5")->click();
     QCOMPARE(f.shell.opened.size(), 1);
-    QCOMPARE(f.prompter.texts(QStringLiteral("question")).last(), QStringLiteral("Vuoi visitare il sito di Vellamora?"));
+    QCOMPARE(f.prompter.texts(QStringLiteral("question")).last(),
+        QStringLiteral("Vuoi visitare il sito di Vellamora?"));
 
     // The manual: a failure says so.
     f.shell.accepts = [](const QString &) { return false; };
     form.options().SpeedButton_ManualClick();
     QCOMPARE(f.prompter.texts(QStringLiteral("plain")).size(), 2);
 
-    f.prompter.answers = {true};
+    f.prompter.answers = { true };
     child<QToolButton>(form, "SpeedButton4")->click();
     QVERIFY(QFile::exists(f.shell.desktop + QStringLiteral("/Vellamora.desktop")));
     QCOMPARE(f.prompter.texts(QStringLiteral("question")).last(),
-             QStringLiteral("Vuoi creare un collegamento ad Vellamora sul Desktop?"));
+        QStringLiteral("Vuoi creare un collegamento ad Vellamora sul Desktop?"));
 }

@@ -16,8 +16,7 @@ using vellamora::test::MainFormFixture;
 
 namespace {
 
-template<typename T>
-T *child(TMainForm &form, const char *name)
+template<typename T> T *child(TMainForm &form, const char *name)
 {
     T *w = form.findChild<T *>(QString::fromLatin1(name));
     if (!w)
@@ -27,16 +26,18 @@ T *child(TMainForm &form, const char *name)
 
 QVariant stored(TMainForm &form, const char *column)
 {
-    return form.database().scalar(QStringLiteral("SELECT ") + QString::fromLatin1(column) + QStringLiteral(" FROM VNset63"));
+    return form.database().scalar(
+        QStringLiteral("SELECT ") + QString::fromLatin1(column) + QStringLiteral(" FROM VNset63"));
 }
 
 // A shown window whose settings row holds a password and the given start lock.
 TMainForm &startWithPassword(MainFormFixture &f, const QString &password, bool startLock, bool readOnlyOffer)
 {
     f.prepareDatabase([&](Database &db) {
-        db.update(QStringLiteral("VNset63"), {{QStringLiteral("psw"), password},
-                                              {QStringLiteral("blocco"), startLock ? QStringLiteral("Y") : QStringLiteral("N")},
-                                              {QStringLiteral("solalettura"), readOnlyOffer}});
+        db.update(QStringLiteral("VNset63"),
+            { { QStringLiteral("psw"), password },
+                { QStringLiteral("blocco"), startLock ? QStringLiteral("Y") : QStringLiteral("N") },
+                { QStringLiteral("solalettura"), readOnlyOffer } });
     });
     TMainForm &form = f.start();
     f.comeUp();
@@ -168,13 +169,13 @@ void TestWindowShell::rememberedSize()
     TMainForm *form = &f.start();
     f.comeUp();
     form->resize(800, 650);
-    f.prompter.answers = {false};
+    f.prompter.answers = { false };
     child<QToolButton>(*form, "SpeedButtonFix")->click();
     QCOMPARE(stored(*form, "WinWidth").toInt(), 670);
-    f.prompter.answers = {true};
+    f.prompter.answers = { true };
     child<QToolButton>(*form, "SpeedButtonFix")->click();
     QCOMPARE(f.prompter.texts(QStringLiteral("question")).last(),
-             QStringLiteral("Vuoi memorizzare le mie dimensioni correnti come dimensioni di default?"));
+        QStringLiteral("Vuoi memorizzare le mie dimensioni correnti come dimensioni di default?"));
     QCOMPARE(stored(*form, "WinWidth").toInt(), 800);
     QCOMPARE(stored(*form, "WinHeight").toInt(), 650);
 
@@ -182,7 +183,7 @@ void TestWindowShell::rememberedSize()
     child<QToolButton>(*form, "SpeedButtonWinSize")->click();
     QVERIFY(form->isMaximized());
     QVERIFY(!child<QToolButton>(*form, "SpeedButtonDimConsigliate")->isEnabled());
-    f.prompter.answers = {true};
+    f.prompter.answers = { true };
     child<QToolButton>(*form, "SpeedButtonFix")->click();
     QCOMPARE(stored(*form, "WinStato").toString(), QStringLiteral("wsMaximized"));
     QCOMPARE(stored(*form, "WinWidth").toInt(), 800);
@@ -197,7 +198,9 @@ void TestWindowShell::rememberedSize()
 void TestWindowShell::escapeAndWheel()
 {
     MainFormFixture f;
-    f.prepareDatabase([](Database &db) { db.update(QStringLiteral("VNset63"), {{QStringLiteral("timecheck"), QStringLiteral("N")}}); });
+    f.prepareDatabase([](Database &db) {
+        db.update(QStringLiteral("VNset63"), { { QStringLiteral("timecheck"), QStringLiteral("N") } });
+    });
     TMainForm &form = f.start();
     f.comeUp();
     // The wheel is an arrow key for the control with the focus.
@@ -211,11 +214,11 @@ void TestWindowShell::escapeAndWheel()
         QSKIP("the platform gives no focus");
     const int before = spin->value();
     QWheelEvent away(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                     Qt::NoScrollPhase, false);
+        Qt::NoScrollPhase, false);
     QApplication::sendEvent(child<QLabel>(form, "Label_SoundName"), &away);
     QCOMPARE(spin->value(), before + 1);
     QWheelEvent towards(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                        Qt::NoScrollPhase, false);
+        Qt::NoScrollPhase, false);
     QApplication::sendEvent(child<QLabel>(form, "Label_SoundName"), &towards);
     QCOMPARE(spin->value(), before);
 
@@ -229,7 +232,9 @@ void TestWindowShell::countPanel()
     MainFormFixture f;
     f.prepareDatabase([](Database &db) {
         for (int i = 0; i < 10; ++i)
-            db.insert(QStringLiteral("VNarc66"), {{QStringLiteral("id"), QString::number(i)}, {QStringLiteral("flag"), QStringLiteral("O")}});
+            db.insert(QStringLiteral("VNarc66"),
+                { { QStringLiteral("id"), QString::number(i) },
+                    { QStringLiteral("flag"), QStringLiteral("O") } });
     });
     TMainForm &form = f.start();
     // The page's panel and the agenda's label, as the list pages will add them.

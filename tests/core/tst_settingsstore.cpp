@@ -19,11 +19,12 @@ struct SettingsDb
     SettingsDb()
     {
         db.open(dir.filePath(QStringLiteral("vmarc.abs")));
-        schema::ensureSchema(db, {dir.path(), dir.path(), true});
+        schema::ensureSchema(db, { dir.path(), dir.path(), true });
     }
     QVariant column(const char *name)
     {
-        return db.scalar(QStringLiteral("SELECT ") + QString::fromLatin1(name) + QStringLiteral(" FROM VNset63"));
+        return db.scalar(
+            QStringLiteral("SELECT ") + QString::fromLatin1(name) + QStringLiteral(" FROM VNset63"));
     }
 };
 
@@ -84,9 +85,12 @@ void TestSettingsStore::generalWriteStoresAsTyped_data()
 {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("sound");
-    QTest::newRow("plain") << "segreto" << "/home/mario/allarme.wav";
-    QTest::newRow("double quote") << "ab\"cd" << "/home/mario/il \"gallo\".wav";
-    QTest::newRow("single quote and semicolon") << "l'ora; DROP TABLE VNset63" << "/tmp/o'clock.wav";
+    QTest::newRow("plain") << "segreto"
+                           << "/home/mario/allarme.wav";
+    QTest::newRow("double quote") << "ab\"cd"
+                                  << "/home/mario/il \"gallo\".wav";
+    QTest::newRow("single quote and semicolon") << "l'ora; DROP TABLE VNset63"
+                                                << "/tmp/o'clock.wav";
     QTest::newRow("30 characters") << QString(30, QLatin1Char('z')) << "mailbeep";
 }
 
@@ -149,15 +153,17 @@ void TestSettingsStore::ownStatements()
     QFETCH(QVariant, value);
     SettingsDb s;
     settings::writeOwn(s.db, column, value);
-    QCOMPARE(s.db.scalar(QStringLiteral("SELECT ") + column + QStringLiteral(" FROM VNset63")).toInt(), value.toInt());
+    QCOMPARE(s.db.scalar(QStringLiteral("SELECT ") + column + QStringLiteral(" FROM VNset63")).toInt(),
+        value.toInt());
 }
 
 void TestSettingsStore::ownStatementRefusesOtherColumns()
 {
     SettingsDb s;
-    QVERIFY_THROWS_EXCEPTION(StoreError, settings::writeOwn(s.db, QStringLiteral("psw"), QStringLiteral("x")));
-    QVERIFY_THROWS_EXCEPTION(StoreError,
-                             settings::writeOwn(s.db, QStringLiteral("ampm = 1, psw"), QStringLiteral("x")));
+    QVERIFY_THROWS_EXCEPTION(
+        StoreError, settings::writeOwn(s.db, QStringLiteral("psw"), QStringLiteral("x")));
+    QVERIFY_THROWS_EXCEPTION(
+        StoreError, settings::writeOwn(s.db, QStringLiteral("ampm = 1, psw"), QStringLiteral("x")));
     QVERIFY(s.column("psw").isNull());
 }
 
@@ -187,7 +193,7 @@ void TestSettingsStore::windowSize()
 void TestSettingsStore::tabVisibility()
 {
     SettingsDb s;
-    std::array<bool, settings::kHideablePages> visible{};
+    std::array<bool, settings::kHideablePages> visible {};
     visible.fill(true);
     visible[1] = false;
     visible[7] = false;

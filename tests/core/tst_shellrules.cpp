@@ -39,15 +39,19 @@ void TestShellRules::sectionTotals()
     QTemporaryDir dir;
     Database db;
     db.open(dir.filePath(QStringLiteral("vmarc.abs")));
-    schema::ensureSchema(db, {dir.path(), dir.path(), true});
-    const std::map<QString, int> kinds = {{QStringLiteral("O"), 3}, {QStringLiteral("Y"), 2}, {QStringLiteral("W"), 1}};
+    schema::ensureSchema(db, { dir.path(), dir.path(), true });
+    const std::map<QString, int> kinds
+        = { { QStringLiteral("O"), 3 }, { QStringLiteral("Y"), 2 }, { QStringLiteral("W"), 1 } };
     for (const auto &[flag, n] : kinds)
         for (int i = 0; i < n; ++i)
-            db.insert(QStringLiteral("VNarc66"), {{QStringLiteral("id"), flag}, {QStringLiteral("flag"), flag}});
-    db.insert(QStringLiteral("VNshot80"), {{QStringLiteral("id"), QStringLiteral("old")}, {QStringLiteral("flag"), QStringLiteral("O")}});
-    db.insert(QStringLiteral("VNcon63"), {{QStringLiteral("ragsoc"), QStringLiteral("Rossi")}});
+            db.insert(QStringLiteral("VNarc66"),
+                { { QStringLiteral("id"), flag }, { QStringLiteral("flag"), flag } });
+    db.insert(QStringLiteral("VNshot80"),
+        { { QStringLiteral("id"), QStringLiteral("old") }, { QStringLiteral("flag"), QStringLiteral("O") } });
+    db.insert(QStringLiteral("VNcon63"), { { QStringLiteral("ragsoc"), QStringLiteral("Rossi") } });
 
-    const std::map<char, int> expected = {{'O', 3}, {'Y', 2}, {'M', 0}, {'W', 1}, {'C', 1}, {'N', 0}, {'L', 0}, {'D', 1}};
+    const std::map<char, int> expected
+        = { { 'O', 3 }, { 'Y', 2 }, { 'M', 0 }, { 'W', 1 }, { 'C', 1 }, { 'N', 0 }, { 'L', 0 }, { 'D', 1 } };
     for (const auto &[letter, n] : expected) {
         const shell::CountSection *section = shell::countSection(QLatin1Char(letter));
         QVERIFY(section);
@@ -55,7 +59,8 @@ void TestShellRules::sectionTotals()
     }
     QVERIFY(!shell::countSection(QLatin1Char('Z')));
     QCOMPARE(shell::countSection(QLatin1Char('D'))->panel, nullptr); // the archive has a label only
-    QCOMPARE(QString::fromLatin1(shell::countSection(QLatin1Char('O'))->prefix), QStringLiteral("Giornalieri: "));
+    QCOMPARE(
+        QString::fromLatin1(shell::countSection(QLatin1Char('O'))->prefix), QStringLiteral("Giornalieri: "));
 }
 
 void TestShellRules::deletionPhrase_data()
@@ -63,8 +68,11 @@ void TestShellRules::deletionPhrase_data()
     QTest::addColumn<int>("draw");
     QTest::addColumn<QString>("phrase");
     const char *const rows[] = {
-        "\", mi assicuri che dopo non piangerai?", "\", sicuro che sia una buona idea?", "\", ci hai pensato bene?",
-        "\", potrai vivere con questo rimorso?",   "\", devi proprio farlo adesso?",
+        "\", mi assicuri che dopo non piangerai?",
+        "\", sicuro che sia una buona idea?",
+        "\", ci hai pensato bene?",
+        "\", potrai vivere con questo rimorso?",
+        "\", devi proprio farlo adesso?",
         "\", sei sicuro che non merita un'altra possibilità?",
     };
     for (int i = 0; i < 6; ++i) {
@@ -94,7 +102,8 @@ void TestShellRules::deletionPhraseDistribution()
     for (int draw = 0; draw < 8; ++draw) {
         const int expected = draw < 6 ? 4000 : 2000;
         const int n = seen[shell::deletionPhrase(draw)];
-        QVERIFY2(std::abs(n - expected) < expected / 10, qPrintable(QStringLiteral("draw %1: %2").arg(draw).arg(n)));
+        QVERIFY2(std::abs(n - expected) < expected / 10,
+            qPrintable(QStringLiteral("draw %1: %2").arg(draw).arg(n)));
     }
 }
 
@@ -151,11 +160,14 @@ void TestShellRules::soundLabel_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("fallback");
     QTest::addColumn<QString>("hintStart");
-    QTest::newRow("mail chime") << "mailbeep" << "mailbeep" << false << "Allarme in uso: ";
-    QTest::newRow("existing file") << "@" << "gallo.wav" << false << "Allarme in uso: ";
-    QTest::newRow("missing file") << "/nessuna/parte/gallo.wav" << "mailbeep" << true
-                                  << "Sostituto del file allarme non trovato: ";
-    QTest::newRow("empty") << "" << "mailbeep" << true << "Sostituto del file allarme non trovato: ";
+    QTest::newRow("mail chime") << "mailbeep"
+                                << "mailbeep" << false << "Allarme in uso: ";
+    QTest::newRow("existing file") << "@"
+                                   << "gallo.wav" << false << "Allarme in uso: ";
+    QTest::newRow("missing file") << "/nessuna/parte/gallo.wav"
+                                  << "mailbeep" << true << "Sostituto del file allarme non trovato: ";
+    QTest::newRow("empty") << ""
+                           << "mailbeep" << true << "Sostituto del file allarme non trovato: ";
 }
 
 void TestShellRules::soundLabel()
@@ -183,8 +195,10 @@ void TestShellRules::soundDialogFolder()
     const QString desktop = dir.filePath(QStringLiteral("Desktop"));
     QCOMPARE(shell::soundDialogFolder(program, desktop, QStringLiteral("mailbeep")), desktop);
     QDir().mkpath(program + QStringLiteral("alarms"));
-    QCOMPARE(shell::soundDialogFolder(program, desktop, QStringLiteral("mailbeep")), program + QStringLiteral("alarms"));
-    QCOMPARE(shell::soundDialogFolder(program, desktop, QStringLiteral("/via/gallo.wav")), program + QStringLiteral("alarms"));
+    QCOMPARE(shell::soundDialogFolder(program, desktop, QStringLiteral("mailbeep")),
+        program + QStringLiteral("alarms"));
+    QCOMPARE(shell::soundDialogFolder(program, desktop, QStringLiteral("/via/gallo.wav")),
+        program + QStringLiteral("alarms"));
     QDir().mkpath(program + QStringLiteral("suoni"));
     QFile f(program + QStringLiteral("suoni/gallo.wav"));
     QVERIFY(f.open(QIODevice::WriteOnly));
