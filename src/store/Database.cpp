@@ -118,12 +118,21 @@ bool Database::isOpen() const
     return m_db.isValid() && m_db.isOpen();
 }
 
-void Database::registerFunctions()
+sqlite3 *Database::handle() const
 {
+    if (!isOpen())
+        return nullptr;
     const QVariant handle = m_db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+void Database::registerFunctions()
+{
+    sqlite3 *raw = handle();
+    if (!raw)
         throw StoreError(QStringLiteral("the SQLite driver gives no connection handle"));
-    sqlite3 *raw = *static_cast<sqlite3 *const *>(handle.constData());
     const int rc = sqlite3_create_function_v2(raw, "UPPER", 1,
                                               SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                               &unicodeUpper, nullptr, nullptr, nullptr);

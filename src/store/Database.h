@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+struct sqlite3;
+
 namespace vellamora {
 
 // Named values of a statement, in the order given: {":name" or "name", value}.
@@ -72,6 +74,10 @@ public:
     void clearLog() { m_log.clear(); m_counters = {}; }
 
     QSqlDatabase connection() const { return m_db; }
+    // The engine's own connection, for hot read paths that step rows without QSqlQuery
+    // (null when not open). Statements run through it should be passed to countRead().
+    sqlite3 *handle() const;
+    void countRead(const QString &sql) { note(sql); }
 
     // The value as it is bound: empty text as NULL, dates as ISO text, bools as 0/1.
     static QVariant bindable(const QVariant &value);

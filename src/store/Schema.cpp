@@ -1,5 +1,6 @@
 #include "store/Schema.h"
 #include "store/Database.h"
+#include "store/Transaction.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -249,11 +250,14 @@ const QStringList &defaultGroups(QChar section)
 QString ensureSchema(Database &db, const Context &context)
 {
     QString creationLog;
+    // One transaction: a new database costs one write to disk instead of one per
+    // statement, and an error leaves the file as it was. It writes nothing when
+    // nothing is missing.
+    Transaction transaction(db);
     const QString dropSet = folderFile(context.workingFolder, QStringLiteral("DROPSET"));
-    if (QFileInfo::exists(dropSet) && db.tableExists(QStringLiteral("VNset63"))) {
+    const bool resetSettings = QFileInfo::exists(dropSet) && db.tableExists(QStringLiteral("VNset63"));
+    if (resetSettings)
         db.exec(QStringLiteral("DROP TABLE VNset63"));
-        QFile::remove(dropSet);
-    }
 
     for (const TableDef &t : tables()) {
         if (db.tableExists(t.name))
@@ -308,12 +312,48 @@ QString ensureSchema(Database &db, const Context &context)
             db.addColumns(QStringLiteral("VNset63"), {{QString::fromLatin1(column), QStringLiteral("CHAR(50)")}});
     }
     ensureIndexes(db);
+    transaction.commit();
+    if (resetSettings)
+        QFile::remove(dropSet);
     return creationLog;
+}
+
+const std::vector<IndexDef> &agendaIndexes()
+{
+    // One small partial index per branch of the day agenda, so that each branch reads only
+    // its own kind's candidates for the date. The kind letters and markers are literals,
+    // the same as in the agenda's text, so that the planner can match them.
+    static const std::vector<IndexDef> list = {
+        {QStringLiteral("VNarc66_once_date"),
+         QStringLiteral("CREATE INDEX VNarc66_once_date ON VNarc66 (datefull) WHERE flag = 'O'")},
+        {QStringLiteral("VNarc66_span_end"),
+         QStringLiteral("CREATE INDEX VNarc66_span_end ON VNarc66 (scadenza) WHERE flag = 'O' AND flagscad = 'Y'")},
+        {QStringLiteral("VNarc66_month_day"),
+         QStringLiteral("CREATE INDEX VNarc66_month_day ON VNarc66 (dayofmonth) WHERE flag = 'M'")},
+        {QStringLiteral("VNarc66_week_day"),
+         QStringLiteral("CREATE INDEX VNarc66_week_day ON VNarc66 (dayofweek) WHERE flag = 'W'")},
+        {QStringLiteral("VNarc66_year_day"),
+         QStringLiteral("CREATE INDEX VNarc66_year_day ON VNarc66 (data) WHERE flag = 'Y'")},
+        {QStringLiteral("VNarc66_nag_date"),
+         QStringLiteral("CREATE INDEX VNarc66_nag_date ON VNarc66 (datefull) WHERE dayofweek = 'T'")},
+        {QStringLiteral("VNarc66_autodelete_date"),
+         QStringLiteral("CREATE INDEX VNarc66_autodelete_date ON VNarc66 (datefull) "
+                        "WHERE flag = 'O' AND dayofweek = 'X'")},
+    };
+    return list;
 }
 
 void ensureIndexes(Database &db)
 {
-    Q_UNUSED(db);
+    // Only reads when every index is there already.
+    QStringList present;
+    QSqlQuery q = db.select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
+    while (q.next())
+        present << q.value(0).toString();
+    for (const IndexDef &index : agendaIndexes()) {
+        if (!present.contains(index.name, Qt::CaseInsensitive))
+            db.exec(index.createSql);
+    }
 }
 
 } // namespace vellamora::schema

@@ -48,6 +48,14 @@ struct Context
 // ended by a carriage return). Raises StoreError on the first engine error.
 QString ensureSchema(Database &db, const Context &context);
 
+struct IndexDef
+{
+    QString name;
+    QString createSql;
+};
+// The indexes of VNarc66 that the day agenda and the one-shot cleanup use.
+const std::vector<IndexDef> &agendaIndexes();
+
 // The indexes the day agenda needs; created when missing.
 void ensureIndexes(Database &db);
 

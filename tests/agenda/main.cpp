@@ -1,0 +1,10 @@
+#include "support/TestMain.h"
+#include "tests.h"
+
+#include <QtCore/QCoreApplication>
+
+int main(int argc, char **argv)
+{
+    return vellamora::test::runTests<QCoreApplication, TestAppointmentRoutines, TestAgendaQuery,
+                                     TestAgendaDifferential, TestAgendaCommand>(argc, argv);
+}

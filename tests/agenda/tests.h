@@ -1,0 +1,82 @@
+#pragma once
+#include <QtCore/QObject>
+#include <QtCore/QTemporaryDir>
+
+// The appointment record and its shared routines.
+class TestAppointmentRoutines : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void weekNumber_data();
+    void weekNumber();
+    void weekNumberIsIsoEveryDay();
+    void markers_data();
+    void markers();
+    void completedYears_data();
+    void completedYears();
+    void capitalizeFirst_data();
+    void capitalizeFirst();
+    void neverDoneDate();
+    void times_data();
+    void times();
+    void dateTexts_data();
+    void dateTexts();
+    void openAttachment_data();
+    void openAttachment();
+    void recordRoundTrip();
+};
+
+// The four agenda variants on fixed cases, the cleanup, the advance-notice scan, indexes.
+class TestAgendaQuery : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void statementShape_data();
+    void statementShape();
+    void documentedCases_data();
+    void documentedCases();
+    void blankTimesFirst();
+    void storeRunsTheSameStatement();
+    void regionalNamesAreNotConverted();
+    void oneShotCleanup_data();
+    void oneShotCleanup();
+    void advanceNoticeScan_data();
+    void advanceNoticeScan();
+    void dayAgendaRefresh();
+    void everyBranchUsesAnIndex_data();
+    void everyBranchUsesAnIndex();
+    void indexesCreatedOnceOnly();
+
+private:
+    struct Fixture;
+    Fixture *m = nullptr;
+};
+
+// The agenda SQL against the plain statement of the occurrence rule, on generated data.
+class TestAgendaDifferential : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void sqlMatchesRule();
+};
+
+// The command-line agenda, run as a process.
+class TestAgendaCommand : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void output_data();
+    void output();
+    void errors_data();
+    void errors();
+    void readsWithoutWriting();
+    void defaultFolderHonoursNetTxt_data();
+    void defaultFolderHonoursNetTxt();
+
+private:
+    QTemporaryDir m_dir;
+    QString folder() const { return m_dir.filePath(QStringLiteral("work")); }
+};
