@@ -1,5 +1,7 @@
 #include "app/ShellRules.h"
 
+#include "themes/Colour.h"
+
 #include "platform/Shell.h"
 #include "store/Database.h"
 
@@ -131,36 +133,11 @@ bool createDesktopShortcut(Shell &shell, const QString &program)
 
 QColor colourFromText(const QString &text, const QColor &fallback)
 {
-    static const std::pair<const char *, QRgb> names[] = {
-        { "clBlack", 0x000000 },
-        { "clMaroon", 0x800000 },
-        { "clGreen", 0x008000 },
-        { "clOlive", 0x808000 },
-        { "clNavy", 0x000080 },
-        { "clPurple", 0x800080 },
-        { "clTeal", 0x008080 },
-        { "clGray", 0x808080 },
-        { "clSilver", 0xC0C0C0 },
-        { "clRed", 0xFF0000 },
-        { "clLime", 0x00FF00 },
-        { "clYellow", 0xFFFF00 },
-        { "clBlue", 0x0000FF },
-        { "clFuchsia", 0xFF00FF },
-        { "clAqua", 0x00FFFF },
-        { "clWhite", 0xFFFFFF },
-    };
-    const QString t = text.trimmed();
-    if (t.startsWith(QLatin1Char('$')) && t.size() == 9) {
-        bool ok = false;
-        const uint bgr = t.mid(1).toUInt(&ok, 16);
-        if (ok)
-            return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    try {
+        return colour::toQColor(colour::fromText(text));
+    } catch (const colour::ColourError &) {
+        return fallback;
     }
-    for (const auto &[name, rgb] : names) {
-        if (t.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-            return QColor(rgb);
-    }
-    return fallback;
 }
 
 bool soundAvailable(const QString &sound)
