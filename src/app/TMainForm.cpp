@@ -13,6 +13,7 @@
 #include "platform/Shell.h"
 #include "store/OpenDatabase.h"
 #include "store/Schema.h"
+#include "themes/SectionTabs.h"
 
 #include <QtCore/QTimer>
 #include <QtGui/QCloseEvent>
@@ -100,10 +101,11 @@ void TMainForm::buildFrame()
     NAMED(Panel_portamenu, QFrame, place);
     auto *pagesBox = new QVBoxLayout(Panel_portamenu);
     pagesBox->setContentsMargins(0, 0, 0, 0);
-    NAMED(PageControlMenu, QTabWidget, Panel_portamenu);
+    NAMED(PageControlMenu, SectionTabWidget, Panel_portamenu);
     // All nine tabs fit in the minimum width.
     PageControlMenu->setUsesScrollButtons(false);
-    PageControlMenu->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; }"));
+    PageControlMenu->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 7px; height: 22px; }"));
+    PageControlMenu->setPageColours([this](int page) { return sectionColour(page); });
     pagesBox->addWidget(PageControlMenu);
     m_lockStack->addWidget(Panel_portamenu);
     buildLockPanel();
@@ -349,6 +351,7 @@ void TMainForm::runStartupSequence()
     try {
         agenda::cleanupOneShot(m_db, today);
         applyStartSettings();
+        startupTheme();
         m_databaseReady = true;
         refreshAlarmList();
         refreshDayAgenda();
@@ -867,12 +870,8 @@ QColor TMainForm::sectionColour(int page) const
 void TMainForm::pageChanged()
 {
     const int page = PageControlMenu->currentIndex();
-    // The title bar and the window take the section colour of the active page.
-    m_pageColour = sectionColour(page);
-    QPalette palette = panel_credit0->palette();
-    palette.setColor(QPalette::Window, m_pageColour);
-    panel_credit0->setPalette(palette);
-    PageControlMenu->update();
+    Q_UNUSED(page);
+    titleBarColour();
     resizeSteps();
     if (!m_firstAppearancePending && PageControlMenu->currentWidget() == TabSheetSetup)
         m_options->entryField()->setFocus();
@@ -1000,6 +999,7 @@ void TMainForm::SpeedButton_minimize_barClick()
 
 void TMainForm::SpeedButtonAggiornaTuttoClick()
 {
+    reapplyTheme();
     try {
         agenda::cleanupOneShot(m_db, m_services.clock.today());
         refreshDayAgenda();
@@ -1136,4 +1136,124 @@ bool TMainForm::shellEvent(QWidget *widget, QEvent *event)
     }
 }
 
+// ---------------------------------------------------------------- themes and section colours
+
+QColor TMainForm::tabFontColour() const
+{
+    return colour::toQColor(m_fonts.tabColour);
+}
+
+void TMainForm::titleBarColour()
+{
+    m_pageColour = sectionColour(PageControlMenu->currentIndex());
+    for (QWidget *w : { static_cast<QWidget *>(panel_credit0), static_cast<QWidget *>(this) }) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Window, m_pageColour);
+        w->setPalette(palette);
+    }
+    setAutoFillBackground(true);
+    PageControlMenu->tabBar()->update();
+}
+
+void TMainForm::storeSectionColours(const colour::SectionColours &colours)
+{
+    QString sql = QStringLiteral("UPDATE VNset63 SET ");
+    SqlParams params;
+    for (int i = 0; i < colour::kSections; ++i) {
+        const QString column = QString::fromLatin1(colour::sectionColumns()[size_t(i)]);
+        sql += (i ? QStringLiteral(", ") : QString()) + column + QStringLiteral(" = :") + column;
+        params.push_back({ column, colour::toText(colours[size_t(i)]) });
+    }
+    m_db.exec(sql, params);
+    loadSettings();
+    titleBarColour();
+}
+
+void TMainForm::startupTheme()
+{
+    try {
+        m_themeName = theme::prepareStartupTheme(m_services.programFolder, m_themeName);
+    } catch (const theme::ThemeFileError &e) {
+        m_services.prompter.errorReport(e.text());
+    }
+    applyTheme(m_themeName);
+}
+
+void TMainForm::reapplyTheme()
+{
+    applyTheme(theme::defaultThemeName());
+    if (m_themeName != theme::defaultThemeName())
+        applyTheme(m_themeName);
+}
+
+void TMainForm::applyTheme(const QString &name)
+{
+    const QString folder = theme::themeFolder(m_services.programFolder, name);
+    try {
+        theme::ensureTextFiles(folder);
+    } catch (const theme::ThemeFileError &e) {
+        m_services.prompter.errorReport(e.text());
+    }
+    m_glyphs.loadBase(folder);
+    // Title bar: the label hides under a full middle picture; a tall picture makes the bar taller.
+    const theme::TitleBarLayout bar = theme::titleBarLayout(folder);
+    panel_credit->setVisible(bar.labelVisible);
+    panel_credit0->setFixedHeight(bar.height);
+    m_glyphs.loadRest(folder);
+    applyGlyphs();
+    try {
+        if (const auto lines = theme::readLines(folder + QStringLiteral("Fonts.txt")))
+            m_fonts = theme::readFonts(theme::completeFontsLines(*lines));
+        else
+            m_fonts = theme::fallbackFonts();
+        QFont title(theme::mapFontFamily(m_fonts.title.family), m_fonts.title.pointSize, QFont::Bold);
+        panel_credit->setFont(title);
+        QPalette titlePalette = panel_credit->palette();
+        titlePalette.setColor(QPalette::WindowText, colour::toQColor(m_fonts.titleColour));
+        panel_credit->setPalette(titlePalette);
+        PageControlMenu->tabBar()->setFont(QFont(theme::mapFontFamily(m_fonts.tabs.family), m_fonts.tabs.pointSize));
+        PageControlMenu->setTabFontColour(colour::toQColor(m_fonts.tabColour));
+        colour::SectionColours colours = colour::kBuiltinSections;
+        if (const auto lines = theme::readLines(folder + QStringLiteral("Colors.clr")))
+            colours = theme::readColours(*lines);
+        storeSectionColours(colours);
+    } catch (const colour::ColourError &e) {
+        // The rest of the theme is abandoned; what was applied before stays.
+        m_services.prompter.errorReport(e.text());
+    } catch (const StoreError &e) {
+        m_services.prompter.errorReport(e.text());
+    }
+}
+
+void TMainForm::applyGlyphs()
+{
+    const QImage hint = m_glyphs.glyph(QStringLiteral("SpeedButton_Help"));
+    const bool splitAll = !hint.isNull() && theme::splitGlyph(hint.width());
+    for (auto it = m_glyphs.all().cbegin(); it != m_glyphs.all().cend(); ++it) {
+        auto *button = findChild<QToolButton *>(it.key());
+        if (!button || it.value().isNull())
+            continue;
+        bool split = splitAll;
+        if (theme::singleImageButtons().contains(it.key()))
+            split = false;
+        else if (theme::selfSplitButtons().contains(it.key()))
+            split = theme::splitGlyph(it.value().width());
+        // The bottom-left pixel is the see-through colour of a glyph bitmap.
+        auto pixmap = [](const QImage &image) {
+            QPixmap pm = QPixmap::fromImage(image);
+            pm.setMask(pm.createMaskFromColor(image.pixelColor(0, image.height() - 1)));
+            return pm;
+        };
+        const QImage &glyph = it.value();
+        const int half = split ? glyph.width() / 2 : glyph.width();
+        QIcon icon(pixmap(glyph.copy(0, 0, half, glyph.height())));
+        if (split)
+            icon.addPixmap(pixmap(glyph.copy(half, 0, glyph.width() - half, glyph.height())), QIcon::Disabled);
+        button->setIcon(icon);
+        button->setIconSize(QSize(half, glyph.height()));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+}
+
 } // namespace vellamora
+

@@ -4,6 +4,8 @@
 #include "app/Services.h"
 #include "app/Settings.h"
 #include "store/Database.h"
+#include "themes/Colour.h"
+#include "themes/ThemeFiles.h"
 
 #include <QtCore/QDate>
 #include <QtCore/QRandomGenerator>
@@ -26,6 +28,8 @@ class QToolButton;
 class QAction;
 
 namespace vellamora {
+
+class SectionTabWidget;
 
 // The main window: owns the frame (title bar, pages, tray icon, timers), the
 // database connection and the settings row, and runs the start-up sequence,
@@ -60,6 +64,18 @@ public:
     bool readOnly() const { return m_readOnly; }
     QColor currentPageColour() const { return m_pageColour; }
     int dialogScale() const { return m_options->dialogScale(); }
+    QString themeName() const { return m_themeName; }
+    const theme::GlyphBoard &glyphs() const { return m_glyphs; }
+    const theme::FontSettings &themeFonts() const { return m_fonts; }
+    QColor tabFontColour() const;
+
+    // Themes: apply one folder to the window; re-apply is "default" then the current theme.
+    void applyTheme(const QString &name);
+    void reapplyTheme();
+    // Writes the nine section colours to the settings row and repaints the window with them.
+    void storeSectionColours(const colour::SectionColours &colours);
+    // The title bar and the window take the active page's section colour.
+    void titleBarColour();
     OptionsPage &options() { return *m_options; }
 
     // Shared helpers of the pages.
@@ -115,7 +131,7 @@ public:
     QToolButton *SpeedButtonWinSize = nullptr;
     QToolButton *SpeedButtonEXIT = nullptr;
     QFrame *Panel_portamenu = nullptr;
-    QTabWidget *PageControlMenu = nullptr;
+    SectionTabWidget *PageControlMenu = nullptr;
     QFrame *Panel_PSW = nullptr;
     QLabel *Label_InsPsw = nullptr;
     QLineEdit *Edit_PSW = nullptr;
@@ -220,6 +236,10 @@ private:
     bool m_readOnly = false;
     bool m_advanceNoticeDeferred = false;
     std::optional<int> m_advanceNoticeDay;
+    theme::GlyphBoard m_glyphs;
+    theme::FontSettings m_fonts;
+    void applyGlyphs();
+    void startupTheme();
     int m_trayImage = 4;
     int m_dayChanges = 0;
 };
