@@ -9,6 +9,8 @@
 #include "store/OpenDatabase.h"
 #include "store/Schema.h"
 #include "support/TestDoubles.h"
+#include "themes/ThemeFiles.h"
+#include <QtGui/QPainter>
 
 #include <QtCore/QDir>
 #include <QtCore/QTemporaryDir>
@@ -33,17 +35,17 @@ void addSample(Database &db, const QDate &today)
         const char *start;
         const char *end;
     };
-    for (const Row &r : {Row{"Riunione di redazione", "09:30", "11:00"}, Row{"Caffè con Giulia", "16:00", "  :  "},
-                         Row{"Palestra", "  :  ", "  :  "}})
-        db.insert(QStringLiteral("VNarc66"), {{QStringLiteral("id"), QString::fromUtf8(r.id)},
-                                              {QStringLiteral("flag"), QStringLiteral("O")},
-                                              {QStringLiteral("datefull"), today},
-                                              {QStringLiteral("orario"), QString::fromLatin1(r.start)},
-                                              {QStringLiteral("orario2"), QString::fromLatin1(r.end)},
-                                              {QStringLiteral("fatto"), today.addDays(-150000)},
-                                              {QStringLiteral("flagfatto"), QStringLiteral("N")},
-                                              {QStringLiteral("sospeso"), QStringLiteral("N")},
-                                              {QStringLiteral("flagscad"), QStringLiteral("N")}});
+    for (const Row &r : { Row { "Riunione di redazione", "09:30", "11:00" },
+             Row { "Caffè con Giulia", "16:00", "  :  " }, Row { "Palestra", "  :  ", "  :  " } })
+        db.insert(QStringLiteral("VNarc66"),
+            { { QStringLiteral("id"), QString::fromUtf8(r.id) },
+                { QStringLiteral("flag"), QStringLiteral("O") }, { QStringLiteral("datefull"), today },
+                { QStringLiteral("orario"), QString::fromLatin1(r.start) },
+                { QStringLiteral("orario2"), QString::fromLatin1(r.end) },
+                { QStringLiteral("fatto"), today.addDays(-150000) },
+                { QStringLiteral("flagfatto"), QStringLiteral("N") },
+                { QStringLiteral("sospeso"), QStringLiteral("N") },
+                { QStringLiteral("flagscad"), QStringLiteral("N") } });
 }
 
 } // namespace
@@ -65,11 +67,11 @@ int main(int argc, char **argv)
     {
         Database db;
         openWorkingDatabase(db, work, clock.now(), Regional::italian(), prompter);
-        schema::ensureSchema(db, {work, program, true});
+        schema::ensureSchema(db, { work, program, true });
         addSample(db, clock.today());
     }
-    Services services{clock, prompter, files, shell, sound, program, {}, Regional::italian(),
-                      [](QDialog &) { return int(QDialog::Rejected); }, false};
+    Services services { clock, prompter, files, shell, sound, program, {}, Regional::italian(),
+        [](QDialog &) { return int(QDialog::Rejected); }, false };
     TMainForm form(services);
     QTest::qWait(100);
     form.activateWindow();
@@ -85,9 +87,59 @@ int main(int argc, char **argv)
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
         QTest::qWait(20);
-        const QString file = out + QStringLiteral("/page-") + pages->widget(i)->objectName() + QStringLiteral(".png");
+        const QString file
+            = out + QStringLiteral("/page-") + pages->widget(i)->objectName() + QStringLiteral(".png");
         form.grab().save(file);
         std::printf("%s\n", qPrintable(file));
+    }
+
+    // A second theme written here: other colours, a full-width title bar picture, a few glyphs.
+    {
+        const QString mare = program + QStringLiteral("themes/mare/");
+        QDir().mkpath(mare);
+        QFile clr(mare + QStringLiteral("Colors.clr"));
+        if (clr.open(QIODevice::WriteOnly))
+            clr.write("$00E6C896\r\n$0096E6C8\r\n$00C896E6\r\n$0080B4E6\r\n$00E6B480\r\n$00B4E680\r\n"
+                      "$00D2D2D2\r\n$0096C8FA\r\n$00FAC896\r\n");
+        clr.close();
+        QImage bar(600, 40, QImage::Format_RGB32);
+        QPainter painter(&bar);
+        QLinearGradient wave(0, 0, 600, 0);
+        wave.setColorAt(0, QColor(0x1E, 0x5A, 0x8C));
+        wave.setColorAt(1, QColor(0x8C, 0xC8, 0xE6));
+        painter.fillRect(bar.rect(), wave);
+        painter.setPen(Qt::white);
+        painter.setFont(QFont(QStringLiteral("Liberation Serif"), 18, QFont::Bold));
+        painter.drawText(bar.rect(), Qt::AlignCenter, QStringLiteral("Vellamora ~ mare"));
+        painter.end();
+        bar.save(mare + QStringLiteral("barra_mid_x.bmp"), "BMP");
+        theme::builtinGlyph(QStringLiteral("vm_refresh"))
+            .mirrored(true, false)
+            .save(mare + QStringLiteral("vm_kill.bmp"), "BMP");
+        theme::builtinGlyph(QStringLiteral("help_web")).save(mare + QStringLiteral("vm_about.bmp"), "BMP");
+        form.applyTheme(QStringLiteral("mare"));
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            QTest::qWait(20);
+            const QString file = out + QStringLiteral("/mare-page-") + pages->widget(i)->objectName()
+                + QStringLiteral(".png");
+            form.grab().save(file);
+            std::printf("%s\n", qPrintable(file));
+        }
+        form.reapplyTheme();
+        pages->setCurrentWidget(form.TabSheetTODAY);
+    }
+    // Every built-in glyph, normal and disabled, on one sheet.
+    {
+        const QStringList names = theme::builtinGlyphNames();
+        QImage sheet(8 * 72, int((names.size() + 7) / 8) * 40, QImage::Format_RGB32);
+        sheet.fill(QColor(0xF0, 0xF0, 0xF0));
+        QPainter painter(&sheet);
+        for (int i = 0; i < names.size(); ++i)
+            painter.drawImage(QPoint((i % 8) * 72 + 4, (i / 8) * 40 + 4), theme::builtinGlyph(names.at(i)));
+        painter.end();
+        sheet.save(out + QStringLiteral("/builtin-glyphs.png"));
+        theme::builtinPreview().save(out + QStringLiteral("/builtin-preview.png"));
     }
 
     auto save = [&](QWidget &widget, const char *name) {
@@ -108,7 +160,7 @@ int main(int argc, char **argv)
         save(tabs, "tab-visibility");
     }
     // The locked window.
-    prompter.inputs = {QStringLiteral("segreto")};
+    prompter.inputs = { QStringLiteral("segreto") };
     form.options().SpeedButton_PSW->click();
     save(form, "locked");
     return 0;
