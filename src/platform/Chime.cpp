@@ -32,7 +32,9 @@ QByteArray chimeWav()
     for (const double freq : notes) {
         for (int i = 0; i < perNote; ++i) {
             const double t = double(i) / rate;
-            const double envelope = std::exp(-t * 14.0) * std::min(1.0, i / 80.0);
+            // Soft attack, exponential decay, and a short fade to silence so no note ends in a click.
+            const double fadeOut = std::min(1.0, (perNote - 1 - i) / (rate * 0.01));
+            const double envelope = std::exp(-t * 14.0) * std::min(1.0, i / 80.0) * fadeOut;
             const double sample = std::sin(2 * std::numbers::pi * freq * t) * envelope * 0.45;
             appendLe16(pcm, quint16(qint16(sample * 32767)));
         }

@@ -6,5 +6,5 @@
 int main(int argc, char **argv)
 {
     return vellamora::test::runTests<QCoreApplication, TestDatePicture, TestStore, TestSchema,
-                                     TestWorkingFolder, TestHandOver, TestSettingsStore, TestShellRules>(argc, argv);
+                                     TestWorkingFolder, TestHandOver, TestSettingsStore, TestShellRules, TestPlatform>(argc, argv);
 }

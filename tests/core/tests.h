@@ -119,3 +119,11 @@ private Q_SLOTS:
     void colourText_data();
     void colourText();
 };
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void chimeIsAPlayableWav();
+    void desktopEntry();
+};
