@@ -17,6 +17,8 @@ namespace vellamora::agenda {
 namespace {
 
 constexpr int kMaxDays = 366;
+// A month of agendas over a large table reads each page once.
+constexpr int kCacheKiB = 64 * 1024;
 
 const QString kHelp = QStringLiteral(
     "Uso: vellamora-agenda [--folder CARTELLA] [--date AAAA-MM-GG] [--days N] [--tsv] [--help]\n"
@@ -32,7 +34,7 @@ const QString kHelp = QStringLiteral(
 
 CommandOutput failure(const QString &sentence)
 {
-    return {2, {}, sentence + QLatin1Char('\n')};
+    return { 2, {}, sentence + QLatin1Char('\n') };
 }
 
 // A field of the tab-separated output stays on its line and in its column.
@@ -54,7 +56,8 @@ QString plainTime(const QString &time)
 QString plainLine(const Appointment &a)
 {
     QString line = QStringLiteral("  ") + plainTime(a.orario);
-    line += isBlankTime(a.orario2) ? QStringLiteral("        ") : QStringLiteral(" - ") + plainTime(a.orario2);
+    line
+        += isBlankTime(a.orario2) ? QStringLiteral("        ") : QStringLiteral(" - ") + plainTime(a.orario2);
     QString description = a.id;
     description.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     return line + QStringLiteral("  ") + description;
@@ -75,7 +78,7 @@ QString commandDefaultFolder(const QString &programFolder, const QString &logonN
 }
 
 CommandOutput runAgendaCommand(const QStringList &arguments, const QString &programFolder,
-                               const QString &logonName, const QDate &today, const Regional &regional)
+    const QString &logonName, const QDate &today, const Regional &regional)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -84,24 +87,24 @@ CommandOutput runAgendaCommand(const QStringList &arguments, const QString &prog
     const QCommandLineOption daysOption(QStringLiteral("days"), QString(), QStringLiteral("days"));
     const QCommandLineOption tsvOption(QStringLiteral("tsv"));
     const QCommandLineOption helpOption(QStringLiteral("help"));
-    parser.addOptions({folderOption, dateOption, daysOption, tsvOption, helpOption});
+    parser.addOptions({ folderOption, dateOption, daysOption, tsvOption, helpOption });
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return failure(QStringLiteral("Argomento non valido: l'opzione \"") + unknown.first()
-                           + QStringLiteral("\" non esiste (vedi --help)."));
+                + QStringLiteral("\" non esiste (vedi --help)."));
         return failure(QStringLiteral("Argomento non valido: manca il valore di un'opzione (vedi --help)."));
     }
     if (parser.isSet(helpOption))
-        return {0, kHelp, {}};
+        return { 0, kHelp, {} };
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("Argomento non valido: \"") + parser.positionalArguments().first()
-                       + QStringLiteral("\" (vedi --help)."));
-    for (const QCommandLineOption *option : {&folderOption, &dateOption, &daysOption}) {
+            + QStringLiteral("\" (vedi --help)."));
+    for (const QCommandLineOption *option : { &folderOption, &dateOption, &daysOption }) {
         if (parser.values(*option).size() > 1)
             return failure(QStringLiteral("Argomento non valido: --") + option->names().first()
-                           + QStringLiteral(" indicato più volte."));
+                + QStringLiteral(" indicato più volte."));
     }
 
     QDate first = today;
@@ -111,7 +114,7 @@ CommandOutput runAgendaCommand(const QStringList &arguments, const QString &prog
         first = iso.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
         if (!first.isValid())
             return failure(QStringLiteral("Argomento non valido: la data \"") + text
-                           + QStringLiteral("\" non è una data AAAA-MM-GG."));
+                + QStringLiteral("\" non è una data AAAA-MM-GG."));
     }
     int days = 1;
     if (parser.isSet(daysOption)) {
@@ -119,7 +122,7 @@ CommandOutput runAgendaCommand(const QStringList &arguments, const QString &prog
         days = parser.value(daysOption).toInt(&ok);
         if (!ok || days < 1 || days > kMaxDays)
             return failure(QStringLiteral("Argomento non valido: il numero di giorni \"")
-                           + parser.value(daysOption) + QStringLiteral("\" deve essere tra 1 e 366."));
+                + parser.value(daysOption) + QStringLiteral("\" deve essere tra 1 e 366."));
     }
     const bool tsv = parser.isSet(tsvOption);
     if (first.addDays(days - 1).year() > 9999)
@@ -128,19 +131,21 @@ CommandOutput runAgendaCommand(const QStringList &arguments, const QString &prog
     QString folder = parser.isSet(folderOption) ? parser.value(folderOption)
                                                 : commandDefaultFolder(programFolder, logonName);
     if (parser.isSet(folderOption) && !QFileInfo(folder).isDir())
-        return failure(QStringLiteral("La cartella di lavoro \"") + folder + QStringLiteral("\" non esiste."));
+        return failure(
+            QStringLiteral("La cartella di lavoro \"") + folder + QStringLiteral("\" non esiste."));
     const QString file = databaseFile(folder);
     if (!QFileInfo(file).isFile())
-        return failure(QStringLiteral("Nessun archivio di Vellamora nella cartella \"") + QDir::cleanPath(folder)
-                       + QStringLiteral("\"."));
+        return failure(QStringLiteral("Nessun archivio di Vellamora nella cartella \"")
+            + QDir::cleanPath(folder) + QStringLiteral("\"."));
 
     CommandOutput result;
     try {
         Database db;
         db.open(file, Database::Access::ReadOnly);
+        db.setCacheSize(kCacheKiB);
         if (!db.tableExists(QStringLiteral("VNarc66")))
             return failure(QStringLiteral("Il file \"") + file
-                           + QStringLiteral("\" non è un archivio di Vellamora: manca la tabella degli impegni."));
+                + QStringLiteral("\" non è un archivio di Vellamora: manca la tabella degli impegni."));
         for (int i = 0; i < days; ++i) {
             const QDate date = first.addDays(i);
             const std::vector<Appointment> rows = readAgenda(db, Variant::DayAgenda, date, regional);
@@ -148,22 +153,23 @@ CommandOutput runAgendaCommand(const QStringList &arguments, const QString &prog
                 const QString day = date.toString(Qt::ISODate);
                 for (const Appointment &a : rows) {
                     result.out += day + QLatin1Char('\t') + QString::number(a.codimp) + QLatin1Char('\t')
-                                  + tsvField(a.flag) + QLatin1Char('\t') + tsvField(a.orario) + QLatin1Char('\t')
-                                  + tsvField(a.orario2) + QLatin1Char('\t') + tsvField(a.id) + QLatin1Char('\n');
+                        + tsvField(a.flag) + QLatin1Char('\t') + tsvField(a.orario) + QLatin1Char('\t')
+                        + tsvField(a.orario2) + QLatin1Char('\t') + tsvField(a.id) + QLatin1Char('\n');
                 }
                 continue;
             }
             if (i > 0)
                 result.out += QLatin1Char('\n');
-            result.out += formatDatePicture(date, QStringLiteral("dddd d mmmm yyyy"), regional) + QLatin1Char('\n');
+            result.out
+                += formatDatePicture(date, QStringLiteral("dddd d mmmm yyyy"), regional) + QLatin1Char('\n');
             if (rows.empty())
                 result.out += QStringLiteral("  (nessun impegno)\n");
             for (const Appointment &a : rows)
                 result.out += plainLine(a) + QLatin1Char('\n');
         }
     } catch (const StoreError &e) {
-        return failure(QStringLiteral("Il file \"") + file + QStringLiteral("\" non è un archivio leggibile: ")
-                       + e.text().trimmed() + QLatin1Char('.'));
+        return failure(QStringLiteral("Il file \"") + file
+            + QStringLiteral("\" non è un archivio leggibile: ") + e.text().trimmed() + QLatin1Char('.'));
     }
     return result;
 }

@@ -16,12 +16,12 @@ struct CommandOutput
 {
     int exitCode = 0; // 0 done, 2 bad argument or no usable database
     QString out;
-    QString err;      // one sentence when exitCode is 2
+    QString err; // one sentence when exitCode is 2
 };
 
 // vellamora-agenda [--folder DIR] [--date YYYY-MM-DD] [--days N] [--tsv] [--help]
 // `arguments` starts with the program name. The database is opened read-only.
 CommandOutput runAgendaCommand(const QStringList &arguments, const QString &programFolder,
-                               const QString &logonName, const QDate &today, const Regional &regional);
+    const QString &logonName, const QDate &today, const Regional &regional);
 
 } // namespace vellamora::agenda

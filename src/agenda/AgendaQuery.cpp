@@ -20,16 +20,19 @@ QString oneShotLine(Variant v)
     switch (v) {
     case Variant::DayAgenda:
     case Variant::StartupCheck:
-        return QStringLiteral("WHERE ( ( flag = 'O' and datefull = :datefull ) or ( flag = 'O' and datefull <= "
-                              ":datefull and scadenza >= :datefull and flagscad = 'Y'  ) ");
+        return QStringLiteral(
+            "WHERE ( ( flag = 'O' and datefull = :datefull ) or ( flag = 'O' and datefull <= "
+            ":datefull and scadenza >= :datefull and flagscad = 'Y'  ) ");
     case Variant::AlarmList:
-        return QStringLiteral("WHERE ( (flag = 'O' and fatto < :datefull and datefull = :datefull) or ( flag = "
-                              "'O' and datefull <= :datefull and scadenza >= :datefull and flagscad = 'Y'  and "
-                              "fatto < :datefull ) ");
+        return QStringLiteral(
+            "WHERE ( (flag = 'O' and fatto < :datefull and datefull = :datefull) or ( flag = "
+            "'O' and datefull <= :datefull and scadenza >= :datefull and flagscad = 'Y'  and "
+            "fatto < :datefull ) ");
     case Variant::AdvanceNotice:
-        return QStringLiteral("WHERE ( ( (flag = 'O' and fatto < :datefull and anticipa ='Y' and datefull = "
-                              ":datefull) or ( flag = 'O' and datefull <= :datefull and scadenza >= :datefull "
-                              "and flagscad = 'Y'  and fatto < :datefull and anticipa ='Y') ) ");
+        return QStringLiteral(
+            "WHERE ( ( (flag = 'O' and fatto < :datefull and anticipa ='Y' and datefull = "
+            ":datefull) or ( flag = 'O' and datefull <= :datefull and scadenza >= :datefull "
+            "and flagscad = 'Y'  and fatto < :datefull and anticipa ='Y') ) ");
     }
     return {};
 }
@@ -45,29 +48,29 @@ QString recurringLead(Variant v, QLatin1StringView kind)
     return lead;
 }
 
-const QString kExpiryAllows =
-    QStringLiteral(" and (flagscad = 'N' or flagscad is null or scadenza >= :datefull) )");
+const QString kExpiryAllows
+    = QStringLiteral(" and (flagscad = 'N' or flagscad is null or scadenza >= :datefull) )");
 
 QString monthlyLine(Variant v)
 {
     return recurringLead(v, QLatin1StringView("M"))
-           + QStringLiteral("dayofmonth = :day and (dayofweek <> :monthmarker or dayofweek is null) and "
-                            "(datefull   <= :datefull)")
-           + kExpiryAllows;
+        + QStringLiteral("dayofmonth = :day and (dayofweek <> :monthmarker or dayofweek is null) and "
+                         "(datefull   <= :datefull)")
+        + kExpiryAllows;
 }
 
 QString weeklyLine(Variant v)
 {
     return recurringLead(v, QLatin1StringView("W"))
-           + QStringLiteral("dayofweek  = :weekday and (dayofmonth <> :weekmarker or dayofmonth is null) and "
-                            "(datefull   <= :datefull)")
-           + kExpiryAllows;
+        + QStringLiteral("dayofweek  = :weekday and (dayofmonth <> :weekmarker or dayofmonth is null) and "
+                         "(datefull   <= :datefull)")
+        + kExpiryAllows;
 }
 
 QString yearlyLine(Variant v)
 {
     const QString head = recurringLead(v, QLatin1StringView("Y"))
-                         + QStringLiteral("data       = :daymonth and (dayofweek <> :yearmarker or dayofweek is null)");
+        + QStringLiteral("data       = :daymonth and (dayofweek <> :yearmarker or dayofweek is null)");
     // The advance notice announces a yearly appointment only from its start date on,
     // whatever its year-count flag, and closes the WHERE group here.
     if (v == Variant::AdvanceNotice)
@@ -90,35 +93,35 @@ QString nagLine(Variant v)
     return {};
 }
 
-// A prepared statement of the engine, finalized on every path.
+// One run of a statement the connection keeps prepared; reset on every path, so that no
+// read transaction stays open after the rows are read.
 class RawStatement
 {
 public:
     RawStatement(Database &db, const AgendaStatement &statement)
+        : m_stmt(db.cachedStatement(statement.sql)), m_handle(db.handle())
     {
-        sqlite3 *handle = db.handle();
-        if (!handle)
-            throw StoreError(QStringLiteral("the database is not open"));
-        const QByteArray sql = statement.sql.toUtf8();
-        if (sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &m_stmt, nullptr) != SQLITE_OK)
-            throw StoreError(QString::fromUtf8(sqlite3_errmsg(handle)));
         for (const auto &[name, value] : statement.params) {
-            const QByteArray key = (name.startsWith(QLatin1Char(':')) ? name : QLatin1Char(':') + name).toUtf8();
+            const QByteArray key
+                = (name.startsWith(QLatin1Char(':')) ? name : QLatin1Char(':') + name).toUtf8();
             const int index = sqlite3_bind_parameter_index(m_stmt, key.constData());
             if (index == 0)
                 continue;
             const QVariant bound = Database::bindable(value);
             if (bound.isNull()) {
                 sqlite3_bind_null(m_stmt, index);
+            } else if (bound.typeId() == QMetaType::Int || bound.typeId() == QMetaType::LongLong) {
+                sqlite3_bind_int64(m_stmt, index, bound.toLongLong());
+            } else if (bound.typeId() == QMetaType::Double) {
+                sqlite3_bind_double(m_stmt, index, bound.toDouble());
             } else {
                 const QByteArray text = bound.toString().toUtf8();
                 sqlite3_bind_text(m_stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
             }
         }
         db.countRead(statement.sql);
-        m_handle = handle;
     }
-    ~RawStatement() { sqlite3_finalize(m_stmt); }
+    ~RawStatement() { sqlite3_reset(m_stmt); }
     RawStatement(const RawStatement &) = delete;
     RawStatement &operator=(const RawStatement &) = delete;
 
@@ -158,7 +161,7 @@ QDate dateAt(sqlite3_stmt *stmt, int col)
     if (!t || sqlite3_column_bytes(stmt, col) < 10)
         return {};
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+    for (int i : { 0, 1, 2, 3, 5, 6, 8, 9 }) {
         if (!digit(t[i]))
             return {};
     }
@@ -173,7 +176,7 @@ QDate dateAt(sqlite3_stmt *stmt, int col)
 // Where each appointment column is in the result, -1 when absent.
 struct ColumnMap
 {
-    std::array<int, 19> at{};
+    std::array<int, 19> at {};
 
     explicit ColumnMap(sqlite3_stmt *stmt)
     {
@@ -221,7 +224,7 @@ Appointment rowOf(sqlite3_stmt *stmt, const ColumnMap &map)
 AgendaStatement buildAgenda(Variant v, const QDate &date, const Regional &regional, bool showSuspended)
 {
     const WeekNumber week = weekNumber(date);
-    QStringList lines{kSelect, oneShotLine(v), monthlyLine(v), weeklyLine(v), yearlyLine(v)};
+    QStringList lines { kSelect, oneShotLine(v), monthlyLine(v), weeklyLine(v), yearlyLine(v) };
     if (v != Variant::AdvanceNotice)
         lines << nagLine(v);
     if (v != Variant::DayAgenda || !showSuspended)
@@ -232,25 +235,30 @@ AgendaStatement buildAgenda(Variant v, const QDate &date, const Regional &region
 
     AgendaStatement s;
     s.sql = lines.join(QLatin1Char('\n'));
-    s.params = {{QStringLiteral(":datefull"), date},
-                {QStringLiteral(":day"), dayText(date)},
-                {QStringLiteral(":weekday"), weekdayText(date, regional)},
-                {QStringLiteral(":daymonth"), dayMonthText(date, regional)},
-                {QStringLiteral(":monthmarker"), excludedMarker(date.month())},
-                {QStringLiteral(":weekmarker"), excludedMarker(week.week)},
-                {QStringLiteral(":yearmarker"), excludedMarker(week.year)}};
+    s.params = { { QStringLiteral(":datefull"), date }, { QStringLiteral(":day"), dayText(date) },
+        { QStringLiteral(":weekday"), weekdayText(date, regional) },
+        { QStringLiteral(":daymonth"), dayMonthText(date, regional) },
+        { QStringLiteral(":monthmarker"), excludedMarker(date.month()) },
+        { QStringLiteral(":weekmarker"), excludedMarker(week.week) },
+        { QStringLiteral(":yearmarker"), excludedMarker(week.year) } };
     return s;
 }
 
-std::vector<Appointment> readAgenda(Database &db, Variant v, const QDate &date, const Regional &regional,
-                                    bool showSuspended)
+std::vector<Appointment> readAppointments(Database &db, const QString &sql, const SqlParams &params)
 {
-    RawStatement statement(db, buildAgenda(v, date, regional, showSuspended));
+    RawStatement statement(db, { sql, params });
     const ColumnMap map(statement.get());
     std::vector<Appointment> rows;
     while (statement.step())
         rows.push_back(rowOf(statement.get(), map));
     return rows;
+}
+
+std::vector<Appointment> readAgenda(
+    Database &db, Variant v, const QDate &date, const Regional &regional, bool showSuspended)
+{
+    const AgendaStatement s = buildAgenda(v, date, regional, showSuspended);
+    return readAppointments(db, s.sql, s.params);
 }
 
 bool agendaHasRows(Database &db, Variant v, const QDate &date, const Regional &regional, bool showSuspended)
@@ -261,8 +269,9 @@ bool agendaHasRows(Database &db, Variant v, const QDate &date, const Regional &r
 
 int cleanupOneShot(Database &db, const QDate &today)
 {
-    db.exec(QStringLiteral("DELETE\nFROM VNarc66\nWHERE (flag = 'O' and dayofweek = 'X' and datefull < :datefull)"),
-            {{QStringLiteral(":datefull"), today}});
+    db.exec(QStringLiteral(
+                "DELETE\nFROM VNarc66\nWHERE (flag = 'O' and dayofweek = 'X' and datefull < :datefull)"),
+        { { QStringLiteral(":datefull"), today } });
     return sqlite3_changes(db.handle());
 }
 
@@ -275,8 +284,8 @@ std::optional<int> advanceNoticeScan(Database &db, const QDate &today, int days,
     return std::nullopt;
 }
 
-DayAgendaResult refreshDayAgenda(Database &db, const DayAgendaRequest &request, const Regional &regional,
-                                 ListChangeMark &mark)
+DayAgendaResult refreshDayAgenda(
+    Database &db, const DayAgendaRequest &request, const Regional &regional, ListChangeMark &mark)
 {
     DayAgendaResult result;
     result.rows = readAgenda(db, Variant::DayAgenda, request.shownDate, regional, request.showSuspended);

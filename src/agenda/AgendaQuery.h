@@ -27,14 +27,19 @@ struct AgendaStatement
 // Builds one variant for `date` (for AdvanceNotice: the date announced, today + k).
 // `showSuspended` matters for the day agenda only: the other variants always leave
 // suspended appointments out.
-AgendaStatement buildAgenda(Variant v, const QDate &date, const Regional &regional, bool showSuspended = false);
+AgendaStatement buildAgenda(
+    Variant v, const QDate &date, const Regional &regional, bool showSuspended = false);
 
 // Runs the variant and reads its rows, ordered by start time, end time and description.
-std::vector<Appointment> readAgenda(Database &db, Variant v, const QDate &date, const Regional &regional,
-                                    bool showSuspended = false);
+std::vector<Appointment> readAgenda(
+    Database &db, Variant v, const QDate &date, const Regional &regional, bool showSuspended = false);
+// Runs any SELECT over the appointment columns (VNarc66 or VNshot80) through the engine's
+// own statement API, about three times faster per row than QSqlQuery.
+std::vector<Appointment> readAppointments(Database &db, const QString &sql, const SqlParams &params = {});
+
 // True when the variant has at least one row (stops at the first).
-bool agendaHasRows(Database &db, Variant v, const QDate &date, const Regional &regional,
-                   bool showSuspended = false);
+bool agendaHasRows(
+    Database &db, Variant v, const QDate &date, const Regional &regional, bool showSuspended = false);
 
 // Deletes past one-shot appointments with the auto-delete marker; returns rows removed.
 int cleanupOneShot(Database &db, const QDate &today);
@@ -60,8 +65,8 @@ private:
 struct DayAgendaResult
 {
     std::vector<Appointment> rows;
-    QString countText;          // the count panel: number of rows and three blanks
-    bool showsToday = false;    // the date picker is painted white when it shows today
+    QString countText; // the count panel: number of rows and three blanks
+    bool showsToday = false; // the date picker is painted white when it shows today
     // When the advance notice is on: the farthest day ahead with something to announce.
     std::optional<int> advanceNoticeDay;
 };
@@ -76,8 +81,8 @@ struct DayAgendaRequest
 
 // Day agenda refresh: reads the shown date's agenda, clears the list-change mark and runs
 // the advance-notice scan.
-DayAgendaResult refreshDayAgenda(Database &db, const DayAgendaRequest &request, const Regional &regional,
-                                 ListChangeMark &mark);
+DayAgendaResult refreshDayAgenda(
+    Database &db, const DayAgendaRequest &request, const Regional &regional, ListChangeMark &mark);
 // Alarm list refresh: today's appointments not yet done today.
 std::vector<Appointment> refreshAlarmList(Database &db, const QDate &today, const Regional &regional);
 // Start-up check query: true when today's reminder should follow.

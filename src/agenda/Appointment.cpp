@@ -61,14 +61,13 @@ std::optional<AppointmentKind> kindFromLetter(const QString &flag)
 
 const QStringList &appointmentColumns()
 {
-    static const QStringList names = {
-        QStringLiteral("codimp"),   QStringLiteral("id"),       QStringLiteral("note"),
+    static const QStringList names = { QStringLiteral("codimp"), QStringLiteral("id"), QStringLiteral("note"),
         QStringLiteral("dayofweek"), QStringLiteral("dayindex"), QStringLiteral("dayofmonth"),
-        QStringLiteral("datefull"), QStringLiteral("data"),     QStringLiteral("orario"),
-        QStringLiteral("orario2"),  QStringLiteral("flag"),     QStringLiteral("ricerca"),
-        QStringLiteral("allegato"), QStringLiteral("fatto"),    QStringLiteral("flagfatto"),
-        QStringLiteral("anticipa"), QStringLiteral("sospeso"),  QStringLiteral("flagscad"),
-        QStringLiteral("scadenza")};
+        QStringLiteral("datefull"), QStringLiteral("data"), QStringLiteral("orario"),
+        QStringLiteral("orario2"), QStringLiteral("flag"), QStringLiteral("ricerca"),
+        QStringLiteral("allegato"), QStringLiteral("fatto"), QStringLiteral("flagfatto"),
+        QStringLiteral("anticipa"), QStringLiteral("sospeso"), QStringLiteral("flagscad"),
+        QStringLiteral("scadenza") };
     return names;
 }
 
@@ -102,24 +101,15 @@ Appointment appointmentFromQuery(const QSqlQuery &query)
 SqlParams appointmentValues(const Appointment &a)
 {
     const QVariant index = a.dayindex == 0 ? QVariant(QMetaType::fromType<double>()) : QVariant(a.dayindex);
-    return {{QStringLiteral("id"), a.id},
-            {QStringLiteral("note"), a.note},
-            {QStringLiteral("dayofweek"), a.dayofweek},
-            {QStringLiteral("dayindex"), index},
-            {QStringLiteral("dayofmonth"), a.dayofmonth},
-            {QStringLiteral("datefull"), a.datefull},
-            {QStringLiteral("data"), a.data},
-            {QStringLiteral("orario"), a.orario},
-            {QStringLiteral("orario2"), a.orario2},
-            {QStringLiteral("flag"), a.flag},
-            {QStringLiteral("ricerca"), a.ricerca},
-            {QStringLiteral("allegato"), a.allegato},
-            {QStringLiteral("fatto"), a.fatto},
-            {QStringLiteral("flagfatto"), a.flagfatto},
-            {QStringLiteral("anticipa"), a.anticipa},
-            {QStringLiteral("sospeso"), a.sospeso},
-            {QStringLiteral("flagscad"), a.flagscad},
-            {QStringLiteral("scadenza"), a.scadenza}};
+    return { { QStringLiteral("id"), a.id }, { QStringLiteral("note"), a.note },
+        { QStringLiteral("dayofweek"), a.dayofweek }, { QStringLiteral("dayindex"), index },
+        { QStringLiteral("dayofmonth"), a.dayofmonth }, { QStringLiteral("datefull"), a.datefull },
+        { QStringLiteral("data"), a.data }, { QStringLiteral("orario"), a.orario },
+        { QStringLiteral("orario2"), a.orario2 }, { QStringLiteral("flag"), a.flag },
+        { QStringLiteral("ricerca"), a.ricerca }, { QStringLiteral("allegato"), a.allegato },
+        { QStringLiteral("fatto"), a.fatto }, { QStringLiteral("flagfatto"), a.flagfatto },
+        { QStringLiteral("anticipa"), a.anticipa }, { QStringLiteral("sospeso"), a.sospeso },
+        { QStringLiteral("flagscad"), a.flagscad }, { QStringLiteral("scadenza"), a.scadenza } };
 }
 
 WeekNumber weekNumber(const QDate &date)
@@ -131,7 +121,7 @@ WeekNumber weekNumber(const QDate &date)
     // The day of this week that decides which year the week belongs to (Thursday).
     const QDate decider = date.addDays(-sinceFirstDay + 7 - kMinimumDaysInFirstWeek);
     const QDate januaryFirst(decider.year(), 1, 1);
-    return {int(januaryFirst.daysTo(decider) / 7 + 1), decider.year()};
+    return { int(januaryFirst.daysTo(decider) / 7 + 1), decider.year() };
 }
 
 QString excludedMarker(int period)
@@ -233,7 +223,7 @@ bool openAttachment(Shell &shell, const QString &programFolder, const QString &a
         programFolder + QStringLiteral("allegati/") + name,
         programFolder + QStringLiteral("attaches/") + name,
     };
-    QStringList tried{allegato};
+    QStringList tried { allegato };
     for (const QString &path : candidates) {
         if (tried.contains(path))
             continue; // a bare file name gives the same path twice: one attempt is enough

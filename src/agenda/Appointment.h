@@ -16,7 +16,7 @@ namespace agenda {
 // The kind of an appointment, stored as one letter in `flag`.
 enum class AppointmentKind { OneShot, Yearly, Monthly, Weekly };
 
-QString kindLetter(AppointmentKind kind);                    // "O", "Y", "M", "W"
+QString kindLetter(AppointmentKind kind); // "O", "Y", "M", "W"
 std::optional<AppointmentKind> kindFromLetter(const QString &flag);
 
 // Markers and flags as they are stored.
@@ -24,10 +24,10 @@ namespace marker {
 inline const QString yes = QStringLiteral("Y");
 inline const QString no = QStringLiteral("N");
 inline const QString autoDelete = QStringLiteral("X"); // one-shot, dayofweek
-inline const QString nag = QStringLiteral("T");        // one-shot, dayofweek
-inline const QString even = QStringLiteral("PA");      // occurs in even periods only
-inline const QString odd = QStringLiteral("DI");       // occurs in odd periods only
-inline const QString yearCountOn = QStringLiteral("SI");  // yearly, dayofmonth
+inline const QString nag = QStringLiteral("T"); // one-shot, dayofweek
+inline const QString even = QStringLiteral("PA"); // occurs in even periods only
+inline const QString odd = QStringLiteral("DI"); // occurs in odd periods only
+inline const QString yearCountOn = QStringLiteral("SI"); // yearly, dayofmonth
 inline const QString yearCountOff = QStringLiteral("NO"); // yearly, dayofmonth
 } // namespace marker
 
@@ -113,7 +113,7 @@ QString timeForEditing(const QString &stored, QChar timeSeparator);
 
 // Date texts that the records store and the agenda matches, under the regional settings.
 QString weekdayText(const QDate &date, const Regional &regional); // "dddd": "lunedì"
-QString dayText(const QDate &date);                                // "dd": "05"
+QString dayText(const QDate &date); // "dd": "05"
 QString dayMonthText(const QDate &date, const Regional &regional); // "mm/dd" with the date separator
 
 // The calculated date columns of the one-shot and yearly lists, under their date pictures.

@@ -104,6 +104,9 @@ void Database::open(const QString &filePath, Access access)
 
 void Database::close()
 {
+    for (sqlite3_stmt *statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
     if (!m_db.isValid())
         return;
     m_db.close();
@@ -126,6 +129,41 @@ sqlite3 *Database::handle() const
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         return nullptr;
     return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+void Database::setCacheSize(int kibibytes)
+{
+    exec(QStringLiteral("PRAGMA cache_size = ") + QString::number(-qMax(kibibytes, 1)));
+}
+
+sqlite3_stmt *Database::cachedStatement(const QString &sql)
+{
+    if (sqlite3_stmt *kept = m_statements.value(sql)) {
+        sqlite3_reset(kept);
+        sqlite3_clear_bindings(kept);
+        return kept;
+    }
+    sqlite3 *raw = handle();
+    if (!raw)
+        throw StoreError(QStringLiteral("the database is not open"));
+    // A handful of texts are hot; anything beyond that is not worth keeping.
+    constexpr qsizetype kKept = 16;
+    if (m_statements.size() >= kKept) {
+        for (sqlite3_stmt *statement : std::as_const(m_statements))
+            sqlite3_finalize(statement);
+        m_statements.clear();
+    }
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v3(raw, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &statement,
+                           nullptr)
+        != SQLITE_OK) {
+        const QString error = QString::fromUtf8(sqlite3_errmsg(raw));
+        sqlite3_finalize(statement);
+        throw StoreError(error);
+    }
+    m_statements.insert(sql, statement);
+    return statement;
 }
 
 void Database::registerFunctions()

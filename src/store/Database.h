@@ -11,6 +11,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace vellamora {
 
@@ -78,6 +79,13 @@ public:
     // (null when not open). Statements run through it should be passed to countRead().
     sqlite3 *handle() const;
     void countRead(const QString &sql) { note(sql); }
+    // The engine's page cache of this connection, in KiB (the engine's default is 2 MiB).
+    // Pages read stay in memory while the file is unchanged, so repeated agenda reads of a
+    // large table need no file reads.
+    void setCacheSize(int kibibytes);
+    // A prepared statement of the engine for `sql`, kept for reuse until close(): planning
+    // the agenda's text costs more than running it. Returned reset, without bindings.
+    sqlite3_stmt *cachedStatement(const QString &sql);
 
     // The value as it is bound: empty text as NULL, dates as ISO text, bools as 0/1.
     static QVariant bindable(const QVariant &value);
@@ -99,6 +107,7 @@ private:
     bool m_logging = false;
     QStringList m_log;
     QHash<QString, QHash<QString, int>> m_widths; // lower-case table -> lower-case column -> n
+    QHash<QString, sqlite3_stmt *> m_statements;   // see cachedStatement()
 };
 
 } // namespace vellamora

@@ -322,20 +322,27 @@ const std::vector<IndexDef> &agendaIndexes()
 {
     // One small partial index per branch of the day agenda, so that each branch reads only
     // its own kind's candidates for the date. The kind letters and markers are literals,
-    // the same as in the agenda's text, so that the planner can match them.
+    // the same as in the agenda's text, so that the planner can match them. Each index also
+    // carries the other columns its branch tests (advance-notice mark first, then expiry,
+    // parity, done date): candidates that fail are dropped inside the index, without
+    // reading their rows.
     static const std::vector<IndexDef> list = {
         {QStringLiteral("VNarc66_once_date"),
-         QStringLiteral("CREATE INDEX VNarc66_once_date ON VNarc66 (datefull) WHERE flag = 'O'")},
+         QStringLiteral("CREATE INDEX VNarc66_once_date ON VNarc66 (datefull, anticipa, fatto) WHERE flag = 'O'")},
         {QStringLiteral("VNarc66_span_end"),
-         QStringLiteral("CREATE INDEX VNarc66_span_end ON VNarc66 (scadenza) WHERE flag = 'O' AND flagscad = 'Y'")},
+         QStringLiteral("CREATE INDEX VNarc66_span_end ON VNarc66 (scadenza, datefull, anticipa, fatto) "
+                        "WHERE flag = 'O' AND flagscad = 'Y'")},
         {QStringLiteral("VNarc66_month_day"),
-         QStringLiteral("CREATE INDEX VNarc66_month_day ON VNarc66 (dayofmonth) WHERE flag = 'M'")},
+         QStringLiteral("CREATE INDEX VNarc66_month_day ON VNarc66 (dayofmonth, anticipa, datefull, dayofweek, "
+                        "flagscad, scadenza, fatto) WHERE flag = 'M'")},
         {QStringLiteral("VNarc66_week_day"),
-         QStringLiteral("CREATE INDEX VNarc66_week_day ON VNarc66 (dayofweek) WHERE flag = 'W'")},
+         QStringLiteral("CREATE INDEX VNarc66_week_day ON VNarc66 (dayofweek, anticipa, datefull, dayofmonth, "
+                        "flagscad, scadenza, fatto) WHERE flag = 'W'")},
         {QStringLiteral("VNarc66_year_day"),
-         QStringLiteral("CREATE INDEX VNarc66_year_day ON VNarc66 (data) WHERE flag = 'Y'")},
+         QStringLiteral("CREATE INDEX VNarc66_year_day ON VNarc66 (data, anticipa, datefull, dayofweek, dayofmonth, "
+                        "flagscad, scadenza, fatto) WHERE flag = 'Y'")},
         {QStringLiteral("VNarc66_nag_date"),
-         QStringLiteral("CREATE INDEX VNarc66_nag_date ON VNarc66 (datefull) WHERE dayofweek = 'T'")},
+         QStringLiteral("CREATE INDEX VNarc66_nag_date ON VNarc66 (datefull, fatto) WHERE dayofweek = 'T'")},
         {QStringLiteral("VNarc66_autodelete_date"),
          QStringLiteral("CREATE INDEX VNarc66_autodelete_date ON VNarc66 (datefull) "
                         "WHERE flag = 'O' AND dayofweek = 'X'")},

@@ -32,11 +32,8 @@ bool expiryAllows(const Appointment &a, const QDate &d)
 } // namespace
 
 RuleDate::RuleDate(const QDate &d, const Regional &regional)
-    : date(d),
-      day(two(d.day())),
-      weekday(regional.locale.dayName(d.dayOfWeek(), QLocale::LongFormat)),
-      dayMonth(two(d.month()) + regional.dateSeparator + two(d.day())),
-      month(d.month())
+    : date(d), day(two(d.day())), weekday(regional.locale.dayName(d.dayOfWeek(), QLocale::LongFormat)),
+      dayMonth(two(d.month()) + regional.dateSeparator + two(d.day())), month(d.month())
 {
     isoWeek = d.weekNumber(&isoYear);
 }
@@ -51,20 +48,21 @@ bool occursIn(const Appointment &a, agenda::Variant variant, const RuleDate &d, 
     bool oneShot = false;
     if (a.flag == QLatin1String("O"))
         oneShot = a.datefull == D
-                  || (a.flagscad == QLatin1String("Y") && notAfter(a.datefull, D) && notAfter(D, a.scadenza));
+            || (a.flagscad == QLatin1String("Y") && notAfter(a.datefull, D) && notAfter(D, a.scadenza));
     const bool nag = a.dayofweek == QLatin1String("T") && notAfter(a.datefull, D); // any kind
     bool recurring = false;
     if (a.flag == QLatin1String("Y")) {
         // The advance notice has no exception for appointments without a start year.
         const bool fromStart = notAfter(a.datefull, D)
-                               || (variant != Variant::AdvanceNotice && a.dayofmonth == QLatin1String("NO"));
-        recurring = a.data == d.dayMonth && a.dayofweek != skipped(d.isoYear) && fromStart && expiryAllows(a, D);
+            || (variant != Variant::AdvanceNotice && a.dayofmonth == QLatin1String("NO"));
+        recurring
+            = a.data == d.dayMonth && a.dayofweek != skipped(d.isoYear) && fromStart && expiryAllows(a, D);
     } else if (a.flag == QLatin1String("M")) {
         recurring = a.dayofmonth == d.day && a.dayofweek != skipped(d.month) && notAfter(a.datefull, D)
-                    && expiryAllows(a, D);
+            && expiryAllows(a, D);
     } else if (a.flag == QLatin1String("W")) {
         recurring = a.dayofweek == d.weekday && a.dayofmonth != skipped(d.isoWeek) && notAfter(a.datefull, D)
-                    && expiryAllows(a, D);
+            && expiryAllows(a, D);
     }
 
     bool in = false;

@@ -11,9 +11,9 @@ struct RuleDate
 {
     RuleDate(const QDate &date, const Regional &regional);
     QDate date;
-    QString day;       // "dd"
-    QString weekday;   // long weekday name
-    QString dayMonth;  // "mm/dd" with the date separator
+    QString day; // "dd"
+    QString weekday; // long weekday name
+    QString dayMonth; // "mm/dd" with the date separator
     int month = 0;
     int isoWeek = 0;
     int isoYear = 0;

@@ -122,11 +122,11 @@ void TestAgendaQuery::statementShape_data()
     const QString susp = QStringLiteral("AND   (sospeso <> 'Y' or sospeso is null)");
     const QString done = QStringLiteral("AND   (flagfatto <> 'Y' or flagfatto is null)");
     const QString order = QStringLiteral("ORDER BY orario,orario2,id");
-    QTest::newRow("day agenda") << Variant::DayAgenda << false << QStringList{susp, order};
-    QTest::newRow("day agenda with suspended") << Variant::DayAgenda << true << QStringList{order};
-    QTest::newRow("alarm list") << Variant::AlarmList << true << QStringList{susp, order};
-    QTest::newRow("start-up check") << Variant::StartupCheck << true << QStringList{susp, done, order};
-    QTest::newRow("advance notice") << Variant::AdvanceNotice << true << QStringList{susp, order};
+    QTest::newRow("day agenda") << Variant::DayAgenda << false << QStringList { susp, order };
+    QTest::newRow("day agenda with suspended") << Variant::DayAgenda << true << QStringList { order };
+    QTest::newRow("alarm list") << Variant::AlarmList << true << QStringList { susp, order };
+    QTest::newRow("start-up check") << Variant::StartupCheck << true << QStringList { susp, done, order };
+    QTest::newRow("advance notice") << Variant::AdvanceNotice << true << QStringList { susp, order };
 }
 
 // Line order and filter lines per variant; every date-derived piece is a parameter.
@@ -148,8 +148,8 @@ void TestAgendaQuery::statementShape()
         QVERIFY(lines.at(5).startsWith(QLatin1String("OR    (dayofweek = 'T'")));
     QCOMPARE(lines.mid(5 + nagLines), tail);
 
-    for (const QString &pasted : {QStringLiteral("2027"), QStringLiteral("venerd"), QStringLiteral("01/01"),
-                                  QStringLiteral("'PA'"), QStringLiteral("'DI'")})
+    for (const QString &pasted : { QStringLiteral("2027"), QStringLiteral("venerd"), QStringLiteral("01/01"),
+             QStringLiteral("'PA'"), QStringLiteral("'DI'") })
         QVERIFY2(!s.sql.contains(pasted), qPrintable(pasted));
     QHash<QString, QVariant> bound;
     for (const auto &[name, value] : s.params)
@@ -159,8 +159,8 @@ void TestAgendaQuery::statementShape()
     QCOMPARE(bound.value(QStringLiteral(":daymonth")).toString(), QStringLiteral("01/01"));
     QCOMPARE(bound.value(QStringLiteral(":day")).toString(), QStringLiteral("01"));
     QCOMPARE(bound.value(QStringLiteral(":monthmarker")).toString(), QStringLiteral("PA")); // January: odd
-    QCOMPARE(bound.value(QStringLiteral(":weekmarker")).toString(), QStringLiteral("PA"));  // week 53: odd
-    QCOMPARE(bound.value(QStringLiteral(":yearmarker")).toString(), QStringLiteral("DI"));  // ISO year 2026
+    QCOMPARE(bound.value(QStringLiteral(":weekmarker")).toString(), QStringLiteral("PA")); // week 53: odd
+    QCOMPARE(bound.value(QStringLiteral(":yearmarker")).toString(), QStringLiteral("DI")); // ISO year 2026
 }
 
 void TestAgendaQuery::documentedCases_data()
@@ -171,7 +171,7 @@ void TestAgendaQuery::documentedCases_data()
     QTest::addColumn<bool>("showSuspended");
     QTest::addColumn<bool>("expected");
     const auto row = [](const char *name, const char *subject, QDate date, Variant v, bool expected,
-                        bool showSuspended = false) {
+                         bool showSuspended = false) {
         QTest::newRow(name) << QString::fromUtf8(subject) << date << v << showSuspended << expected;
     };
     const Variant day = Variant::DayAgenda, alarm = Variant::AlarmList, check = Variant::StartupCheck,
@@ -210,8 +210,8 @@ void TestAgendaQuery::documentedCases_data()
     row("span: not before", "Dal 3 al 7 maggio, fatto il 3", QDate(2025, 5, 2), day, false);
     row("span: not after", "Dal 3 al 7 maggio, fatto il 3", QDate(2025, 5, 8), day, false);
     row("span done on 3 May rings on 5 May", "Dal 3 al 7 maggio, fatto il 3", QDate(2025, 5, 5), alarm, true);
-    row("span done on 5 May does not ring on 5 May", "Dal 3 al 7 maggio, fatto il 5", QDate(2025, 5, 5), alarm,
-        false);
+    row("span done on 5 May does not ring on 5 May", "Dal 3 al 7 maggio, fatto il 5", QDate(2025, 5, 5),
+        alarm, false);
     row("span done on 5 May stays in the day agenda", "Dal 3 al 7 maggio, fatto il 5", QDate(2025, 5, 5), day,
         true);
     row("span done on 5 May rings on 6 May", "Dal 3 al 7 maggio, fatto il 5", QDate(2025, 5, 6), alarm, true);
@@ -262,15 +262,16 @@ void TestAgendaQuery::blankTimesFirst()
     add("Festa", "  .  ", "  .  ");
     fx.addAll(list);
     QCOMPARE(descriptions(readAgenda(fx.db, Variant::DayAgenda, d, it())),
-             (QStringList{"Festa", "Compleanno", QStringLiteral("Caffè"), "Anna", "Bruno", "Riunione"}));
+        (QStringList { "Festa", "Compleanno", QStringLiteral("Caffè"), "Anna", "Bruno", "Riunione" }));
 }
 
 // The text and parameters run through the store's QSqlQuery path give the same rows
 // (the same named parameter appears many times in the text).
 void TestAgendaQuery::storeRunsTheSameStatement()
 {
-    for (const Variant v : {Variant::DayAgenda, Variant::AlarmList, Variant::StartupCheck, Variant::AdvanceNotice}) {
-        for (const QDate &d : {QDate(2025, 5, 5), QDate(2025, 3, 6), QDate(2030, 6, 15)}) {
+    for (const Variant v :
+        { Variant::DayAgenda, Variant::AlarmList, Variant::StartupCheck, Variant::AdvanceNotice }) {
+        for (const QDate &d : { QDate(2025, 5, 5), QDate(2025, 3, 6), QDate(2030, 6, 15) }) {
             const AgendaStatement s = buildAgenda(v, d, it());
             QSqlQuery q = m->fx.db.select(s.sql, s.params);
             QStringList viaStore;
@@ -287,15 +288,15 @@ void TestAgendaQuery::regionalNamesAreNotConverted()
     Regional english = Regional::fromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     english.dateSeparator = QLatin1Char('-');
     test::AgendaDatabase fx;
-    std::vector<Appointment> list = {test::weekly(QStringLiteral("Weekly"), QDate(2025, 3, 3), english),
-                                     test::yearly(QStringLiteral("Yearly"), QDate(2025, 3, 3), english)};
+    std::vector<Appointment> list = { test::weekly(QStringLiteral("Weekly"), QDate(2025, 3, 3), english),
+        test::yearly(QStringLiteral("Yearly"), QDate(2025, 3, 3), english) };
     fx.addAll(list);
-    QCOMPARE(descriptions(readAgenda(fx.db, Variant::DayAgenda, QDate(2026, 3, 3), it())), QStringList{});
-    QCOMPARE(descriptions(readAgenda(fx.db, Variant::DayAgenda, QDate(2026, 3, 9), it())), QStringList{});
+    QCOMPARE(descriptions(readAgenda(fx.db, Variant::DayAgenda, QDate(2026, 3, 3), it())), QStringList {});
+    QCOMPARE(descriptions(readAgenda(fx.db, Variant::DayAgenda, QDate(2026, 3, 9), it())), QStringList {});
     QCOMPARE(descriptions(readAgenda(fx.db, Variant::DayAgenda, QDate(2026, 3, 3), english)),
-             QStringList{"Yearly"});
+        QStringList { "Yearly" });
     QCOMPARE(descriptions(readAgenda(fx.db, Variant::DayAgenda, QDate(2026, 3, 9), english)),
-             QStringList{"Weekly"});
+        QStringList { "Weekly" });
 }
 
 void TestAgendaQuery::oneShotCleanup_data()
@@ -304,13 +305,20 @@ void TestAgendaQuery::oneShotCleanup_data()
     QTest::addColumn<QString>("marker");
     QTest::addColumn<int>("daysFromToday");
     QTest::addColumn<bool>("removed");
-    QTest::newRow("auto-delete yesterday") << "O" << "X" << -1 << true;
-    QTest::newRow("auto-delete last year") << "O" << "X" << -400 << true;
-    QTest::newRow("auto-delete today stays") << "O" << "X" << 0 << false;
-    QTest::newRow("auto-delete tomorrow stays") << "O" << "X" << 1 << false;
-    QTest::newRow("nag is never deleted") << "O" << "T" << -30 << false;
-    QTest::newRow("plain one-shot stays") << "O" << "" << -1 << false;
-    QTest::newRow("only one-shot appointments") << "M" << "X" << -1 << false;
+    QTest::newRow("auto-delete yesterday") << "O"
+                                           << "X" << -1 << true;
+    QTest::newRow("auto-delete last year") << "O"
+                                           << "X" << -400 << true;
+    QTest::newRow("auto-delete today stays") << "O"
+                                             << "X" << 0 << false;
+    QTest::newRow("auto-delete tomorrow stays") << "O"
+                                                << "X" << 1 << false;
+    QTest::newRow("nag is never deleted") << "O"
+                                          << "T" << -30 << false;
+    QTest::newRow("plain one-shot stays") << "O"
+                                          << "" << -1 << false;
+    QTest::newRow("only one-shot appointments") << "M"
+                                                << "X" << -1 << false;
 }
 
 void TestAgendaQuery::oneShotCleanup()

@@ -30,7 +30,8 @@ Run runAgenda(const QStringList &args, const QString &program = QStringLiteral(V
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return { p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+        QString::fromUtf8(p.readAllStandardError()) };
 }
 
 // A database with a small week of appointments around Friday 11 December 2026.
@@ -79,7 +80,7 @@ QByteArray fingerprint(const QString &folder)
         QFile file(f);
         if (file.open(QIODevice::ReadOnly))
             hash.addData(QByteArray(f.toUtf8() + file.readAll()
-                                    + QFileInfo(f).lastModified().toString(Qt::ISODateWithMs).toUtf8()));
+                + QFileInfo(f).lastModified().toString(Qt::ISODateWithMs).toUtf8()));
     }
     return hash.result();
 }
@@ -100,31 +101,29 @@ void TestAgendaCommand::output_data()
                                           "                 Palestra\n"
                                           "  09:30 - 10:30  Dentista\n"
                                           "  18:00          Compleanno di Anna\n");
-    QTest::newRow("one day") << QStringList{"--date", "2026-12-11"} << friday;
-    QTest::newRow("option=value") << QStringList{"--date=2026-12-11", "--days=1"} << friday;
-    QTest::newRow("three days")
-        << QStringList{"--date", "2026-12-11", "--days", "3"}
-        << friday
-               + QStringLiteral("\nsabato 12 dicembre 2026\n"
-                                "  20:00 - 23:00  Cena\n"
-                                "\ndomenica 13 dicembre 2026\n"
-                                "  08:00          Riga uno  riga\tdue\n");
-    QTest::newRow("empty day") << QStringList{"--date", "2026-12-14"}
+    QTest::newRow("one day") << QStringList { "--date", "2026-12-11" } << friday;
+    QTest::newRow("option=value") << QStringList { "--date=2026-12-11", "--days=1" } << friday;
+    QTest::newRow("three days") << QStringList { "--date", "2026-12-11", "--days", "3" }
+                                << friday
+            + QStringLiteral("\nsabato 12 dicembre 2026\n"
+                             "  20:00 - 23:00  Cena\n"
+                             "\ndomenica 13 dicembre 2026\n"
+                             "  08:00          Riga uno  riga\tdue\n");
+    QTest::newRow("empty day") << QStringList { "--date", "2026-12-14" }
                                << QStringLiteral("lunedì 14 dicembre 2026\n  (nessun impegno)\n");
-    QTest::newRow("tab-separated")
-        << QStringList{"--tsv", "--date", "2026-12-11", "--days", "4"}
-        << QStringLiteral("2026-12-11\t2\tW\t  :  \t  :  \tPalestra\n"
-                          "2026-12-11\t1\tO\t09:30\t10:30\tDentista\n"
-                          "2026-12-11\t3\tY\t18:00\t  :  \tCompleanno di Anna\n"
-                          "2026-12-12\t5\tO\t20:00\t23:00\tCena\n"
-                          "2026-12-13\t6\tO\t08:00\t  :  \tRiga uno  riga due\n");
+    QTest::newRow("tab-separated") << QStringList { "--tsv", "--date", "2026-12-11", "--days", "4" }
+                                   << QStringLiteral("2026-12-11\t2\tW\t  :  \t  :  \tPalestra\n"
+                                                     "2026-12-11\t1\tO\t09:30\t10:30\tDentista\n"
+                                                     "2026-12-11\t3\tY\t18:00\t  :  \tCompleanno di Anna\n"
+                                                     "2026-12-12\t5\tO\t20:00\t23:00\tCena\n"
+                                                     "2026-12-13\t6\tO\t08:00\t  :  \tRiga uno  riga due\n");
 }
 
 void TestAgendaCommand::output()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, expected);
-    const Run run = runAgenda(QStringList{"--folder", folder()} + args);
+    const Run run = runAgenda(QStringList { "--folder", folder() } + args);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, expected);
@@ -135,21 +134,21 @@ void TestAgendaCommand::errors_data()
     QTest::addColumn<QString>("setup"); // what the folder given with --folder holds
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("says");
-    QTest::newRow("no database") << "empty" << QStringList{} << "Nessun archivio di Vellamora";
-    QTest::newRow("no such folder") << "missing" << QStringList{} << "non esiste";
-    QTest::newRow("not a database") << "text" << QStringList{} << "non è un archivio leggibile";
-    QTest::newRow("empty file") << "zero" << QStringList{} << "manca la tabella degli impegni";
-    QTest::newRow("another database") << "other" << QStringList{} << "manca la tabella degli impegni";
-    QTest::newRow("month 13") << "good" << QStringList{"--date", "2026-13-01"} << "non è una data";
-    QTest::newRow("30 February") << "good" << QStringList{"--date", "2026-02-30"} << "non è una data";
-    QTest::newRow("regional date") << "good" << QStringList{"--date", "11/12/2026"} << "non è una data";
-    QTest::newRow("zero days") << "good" << QStringList{"--days", "0"} << "tra 1 e 366";
-    QTest::newRow("too many days") << "good" << QStringList{"--days", "367"} << "tra 1 e 366";
-    QTest::newRow("days not a number") << "good" << QStringList{"--days", "tre"} << "tra 1 e 366";
-    QTest::newRow("unknown option") << "good" << QStringList{"--verbose"} << "\"verbose\" non esiste";
-    QTest::newRow("missing value") << "good" << QStringList{"--days"} << "manca il valore";
-    QTest::newRow("stray word") << "good" << QStringList{"oggi"} << "\"oggi\"";
-    QTest::newRow("given twice") << "good" << QStringList{"--days", "1", "--days", "2"} << "più volte";
+    QTest::newRow("no database") << "empty" << QStringList {} << "Nessun archivio di Vellamora";
+    QTest::newRow("no such folder") << "missing" << QStringList {} << "non esiste";
+    QTest::newRow("not a database") << "text" << QStringList {} << "non è un archivio leggibile";
+    QTest::newRow("empty file") << "zero" << QStringList {} << "manca la tabella degli impegni";
+    QTest::newRow("another database") << "other" << QStringList {} << "manca la tabella degli impegni";
+    QTest::newRow("month 13") << "good" << QStringList { "--date", "2026-13-01" } << "non è una data";
+    QTest::newRow("30 February") << "good" << QStringList { "--date", "2026-02-30" } << "non è una data";
+    QTest::newRow("regional date") << "good" << QStringList { "--date", "11/12/2026" } << "non è una data";
+    QTest::newRow("zero days") << "good" << QStringList { "--days", "0" } << "tra 1 e 366";
+    QTest::newRow("too many days") << "good" << QStringList { "--days", "367" } << "tra 1 e 366";
+    QTest::newRow("days not a number") << "good" << QStringList { "--days", "tre" } << "tra 1 e 366";
+    QTest::newRow("unknown option") << "good" << QStringList { "--verbose" } << "\"verbose\" non esiste";
+    QTest::newRow("missing value") << "good" << QStringList { "--days" } << "manca il valore";
+    QTest::newRow("stray word") << "good" << QStringList { "oggi" } << "\"oggi\"";
+    QTest::newRow("given twice") << "good" << QStringList { "--days", "1", "--days", "2" } << "più volte";
 }
 
 void TestAgendaCommand::errors()
@@ -174,7 +173,7 @@ void TestAgendaCommand::errors()
     } else if (setup == QLatin1String("good")) {
         target = folder();
     }
-    const Run run = runAgenda(QStringList{"--folder", target} + args);
+    const Run run = runAgenda(QStringList { "--folder", target } + args);
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(says), qPrintable(run.err));
@@ -188,7 +187,7 @@ void TestAgendaCommand::errors()
 void TestAgendaCommand::readsWithoutWriting()
 {
     const QByteArray before = fingerprint(folder());
-    const Run run = runAgenda({"--folder", folder(), "--date", "2026-12-11", "--days", "31"});
+    const Run run = runAgenda({ "--folder", folder(), "--date", "2026-12-11", "--days", "31" });
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(fingerprint(folder()), before);
     Database db;
@@ -201,11 +200,16 @@ void TestAgendaCommand::defaultFolderHonoursNetTxt_data()
 {
     QTest::addColumn<QString>("netTxt"); // "" none; "{other}" replaced by the other folder
     QTest::addColumn<QString>("reads");
-    QTest::newRow("default working folder") << "" << "Predefinita";
-    QTest::newRow("redirected") << "{other}\r\n" << "Rediretta";
-    QTest::newRow("redirected, no line end") << "{other}" << "Rediretta";
-    QTest::newRow("redirected folder missing") << "{other}/sparita\r\n" << "Predefinita";
-    QTest::newRow("empty Net.txt") << "\r\n" << "Predefinita";
+    QTest::newRow("default working folder") << ""
+                                            << "Predefinita";
+    QTest::newRow("redirected") << "{other}\r\n"
+                                << "Rediretta";
+    QTest::newRow("redirected, no line end") << "{other}"
+                                             << "Rediretta";
+    QTest::newRow("redirected folder missing") << "{other}/sparita\r\n"
+                                               << "Predefinita";
+    QTest::newRow("empty Net.txt") << "\r\n"
+                                   << "Predefinita";
 }
 
 void TestAgendaCommand::defaultFolderHonoursNetTxt()
@@ -220,11 +224,11 @@ void TestAgendaCommand::defaultFolderHonoursNetTxt()
 
     const QString logon = DesktopShell().logonName();
     const QString work = dir.filePath(QStringLiteral("programma/vellarcs/"))
-                         + (logon.isEmpty() ? QStringLiteral("generic") : logon + QStringLiteral("Arc"));
+        + (logon.isEmpty() ? QStringLiteral("generic") : logon + QStringLiteral("Arc"));
     const QString other = dir.filePath(QStringLiteral("altrove"));
     const QDate day(2026, 12, 11);
-    makeDatabase(work, {test::oneShot(QStringLiteral("Predefinita"), day)});
-    makeDatabase(other, {test::oneShot(QStringLiteral("Rediretta"), day)});
+    makeDatabase(work, { test::oneShot(QStringLiteral("Predefinita"), day) });
+    makeDatabase(other, { test::oneShot(QStringLiteral("Rediretta"), day) });
     const QString net = QDir(work).filePath(QStringLiteral("Net.txt"));
     if (!netTxt.isEmpty()) {
         QFile f(net);
@@ -232,7 +236,7 @@ void TestAgendaCommand::defaultFolderHonoursNetTxt()
         f.write(QString(netTxt).replace(QStringLiteral("{other}"), other).toUtf8());
     }
 
-    const Run run = runAgenda({"--tsv", "--date", "2026-12-11"}, program);
+    const Run run = runAgenda({ "--tsv", "--date", "2026-12-11" }, program);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.out.section(QLatin1Char('\t'), 5).trimmed(), reads);
     QCOMPARE(QFileInfo::exists(net), !netTxt.isEmpty()); // never deleted

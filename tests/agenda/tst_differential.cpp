@@ -41,19 +41,20 @@ class Generator
 public:
     Generator(const std::vector<QDate> &anchors, const Regional &regional)
         : m_anchors(anchors), m_regional(regional), m_random(20260311)
-    {}
+    {
+    }
 
     Appointment next()
     {
         const int kindPick = pick(100);
         Appointment a;
-        a.id = pickOf({"Riunione", "Caffè", "Dentista", "Palestra", "Affitto", "Compleanno"})
-               + QString::number(pick(3));
+        a.id = pickOf({ "Riunione", "Caffè", "Dentista", "Palestra", "Affitto", "Compleanno" })
+            + QString::number(pick(3));
         a.orario = time();
         a.orario2 = time();
-        a.anticipa = pickOf({"Y", "N", ""});
-        a.sospeso = pick(6) == 0 ? marker::yes : pickOf({"N", ""});
-        a.flagscad = pickOf({"Y", "N", "N", ""});
+        a.anticipa = pickOf({ "Y", "N", "" });
+        a.sospeso = pick(6) == 0 ? marker::yes : pickOf({ "N", "" });
+        a.flagscad = pickOf({ "Y", "N", "N", "" });
         const QDate anchor = anchorDate();
         if (kindPick < 35) {
             a.flag = QStringLiteral("O");
@@ -66,22 +67,22 @@ public:
             a.flag = QStringLiteral("Y");
             a.datefull = yearsAway(anchor.addDays(pick(3) - 1), pick(11) - 5);
             a.data = dayMonthText(a.datefull, m_regional);
-            a.dayofweek = pickOf({"", "", "PA", "DI"});
-            a.dayofmonth = pickOf({"SI", "NO"});
+            a.dayofweek = pickOf({ "", "", "PA", "DI" });
+            a.dayofmonth = pickOf({ "SI", "NO" });
             a.dayindex = pick(3) == 0 ? pick(500) + 1 : 0;
         } else if (kindPick < 77) {
             a.flag = QStringLiteral("M");
             a.datefull = anchor.addMonths(pick(30) - 24).addDays(pick(3) - 1);
             a.dayofmonth = dayText(a.datefull);
             if (pick(8) == 0) // a stored day that some months do not have
-                a.dayofmonth = pickOf({"29", "30", "31"});
-            a.dayofweek = pickOf({"", "", "PA", "DI"});
+                a.dayofmonth = pickOf({ "29", "30", "31" });
+            a.dayofweek = pickOf({ "", "", "PA", "DI" });
         } else {
             a.flag = QStringLiteral("W");
             a.datefull = anchor.addDays(7 * (pick(60) - 50) + pick(3) - 1);
             a.dayofweek = weekdayText(a.datefull, m_regional);
             a.dayindex = a.datefull.dayOfWeek() % 7 + 1;
-            a.dayofmonth = pickOf({"", "", "PA", "DI"});
+            a.dayofmonth = pickOf({ "", "", "PA", "DI" });
         }
         // Expiry before, on or after the probed dates.
         a.scadenza = a.flag == QLatin1String("O") ? a.datefull.addDays(pick(9) - 1)
@@ -116,8 +117,9 @@ private:
         case 1:
             return QStringLiteral("  .  ");
         default:
-            return QStringLiteral("%1:%2").arg(pick(24), 2, 10, QLatin1Char('0')).arg(pick(4) * 15, 2, 10,
-                                                                                       QLatin1Char('0'));
+            return QStringLiteral("%1:%2")
+                .arg(pick(24), 2, 10, QLatin1Char('0'))
+                .arg(pick(4) * 15, 2, 10, QLatin1Char('0'));
         }
     }
     // The same day and month some years away; 29 February moves only between leap years.
@@ -158,11 +160,10 @@ void TestAgendaDifferential::sqlMatchesRule()
         bool showSuspended;
         const char *name;
     };
-    const Config configs[] = {{Variant::DayAgenda, false, "day agenda"},
-                              {Variant::DayAgenda, true, "day agenda with suspended"},
-                              {Variant::AlarmList, false, "alarm list"},
-                              {Variant::StartupCheck, false, "start-up check"},
-                              {Variant::AdvanceNotice, false, "advance notice"}};
+    const Config configs[] = { { Variant::DayAgenda, false, "day agenda" },
+        { Variant::DayAgenda, true, "day agenda with suspended" },
+        { Variant::AlarmList, false, "alarm list" }, { Variant::StartupCheck, false, "start-up check" },
+        { Variant::AdvanceNotice, false, "advance notice" } };
     qint64 judged = 0;
     qint64 selected = 0;
     for (const QDate &date : dates) {
@@ -174,7 +175,8 @@ void TestAgendaDifferential::sqlMatchesRule()
                     expected.push_back(a.codimp);
             }
             judged += qint64(all.size());
-            const std::vector<Appointment> rows = readAgenda(fx.db, c.variant, date, regional, c.showSuspended);
+            const std::vector<Appointment> rows
+                = readAgenda(fx.db, c.variant, date, regional, c.showSuspended);
             std::vector<qint64> got;
             for (const Appointment &a : rows)
                 got.push_back(a.codimp);
@@ -193,12 +195,13 @@ void TestAgendaDifferential::sqlMatchesRule()
                 }
                 QFAIL(qPrintable(QStringLiteral("%1 of %2: %3")
                                      .arg(QString::fromLatin1(c.name), date.toString(Qt::ISODate),
-                                          diff.mid(0, 10).join(QStringLiteral(", ")))));
+                                         diff.mid(0, 10).join(QStringLiteral(", ")))));
             }
             selected += qint64(got.size());
         }
     }
     // The generated data must actually exercise the rule, not only empty days.
     QVERIFY(selected > judged / 200);
-    qInfo("%lld appointment-date-variant cases over %zu dates (%lld selected)", judged, dates.size(), selected);
+    qInfo(
+        "%lld appointment-date-variant cases over %zu dates (%lld selected)", judged, dates.size(), selected);
 }

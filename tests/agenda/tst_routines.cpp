@@ -52,11 +52,16 @@ void TestAppointmentRoutines::markers_data()
     QTest::addColumn<int>("period");
     QTest::addColumn<QString>("excluded");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("January") << 1 << "PA" << "DI";
-    QTest::newRow("February") << 2 << "DI" << "PA";
-    QTest::newRow("week 53") << 53 << "PA" << "DI";
-    QTest::newRow("year 2026") << 2026 << "DI" << "PA";
-    QTest::newRow("year 2027") << 2027 << "PA" << "DI";
+    QTest::newRow("January") << 1 << "PA"
+                             << "DI";
+    QTest::newRow("February") << 2 << "DI"
+                              << "PA";
+    QTest::newRow("week 53") << 53 << "PA"
+                             << "DI";
+    QTest::newRow("year 2026") << 2026 << "DI"
+                               << "PA";
+    QTest::newRow("year 2027") << 2027 << "PA"
+                               << "DI";
 }
 
 void TestAppointmentRoutines::markers()
@@ -97,13 +102,18 @@ void TestAppointmentRoutines::capitalizeFirst_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("plain") << "dentista alle 9" << "Dentista alle 9";
-    QTest::newRow("rest as typed") << "mario ROSSI" << "Mario ROSSI";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("plain") << "dentista alle 9"
+                           << "Dentista alle 9";
+    QTest::newRow("rest as typed") << "mario ROSSI"
+                                   << "Mario ROSSI";
     QTest::newRow("accented") << QStringLiteral("è tardi") << QStringLiteral("È tardi");
     QTest::newRow("accented a") << QStringLiteral("àncora") << QStringLiteral("Àncora");
-    QTest::newRow("digit") << "1 maggio" << "1 maggio";
-    QTest::newRow("leading blank") << " festa" << " festa";
+    QTest::newRow("digit") << "1 maggio"
+                           << "1 maggio";
+    QTest::newRow("leading blank") << " festa"
+                                   << " festa";
 }
 
 void TestAppointmentRoutines::capitalizeFirst()
@@ -150,10 +160,13 @@ void TestAppointmentRoutines::dateTexts_data()
     QTest::addColumn<QString>("weekday");
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("dayMonth");
-    QTest::newRow("Friday") << QDate(2026, 12, 11) << QChar('/') << QStringLiteral("venerdì") << "11" << "12/11";
-    QTest::newRow("two digits") << QDate(2025, 3, 3) << QChar('/') << QStringLiteral("lunedì") << "03" << "03/03";
-    QTest::newRow("regional separator") << QDate(2024, 2, 29) << QChar('.') << QStringLiteral("giovedì") << "29"
-                                        << "02.29";
+    QTest::newRow("Friday") << QDate(2026, 12, 11) << QChar('/') << QStringLiteral("venerdì") << "11"
+                            << "12/11";
+    QTest::newRow("two digits") << QDate(2025, 3, 3) << QChar('/') << QStringLiteral("lunedì") << "03"
+                                << "03/03";
+    QTest::newRow("regional separator")
+        << QDate(2024, 2, 29) << QChar('.') << QStringLiteral("giovedì") << "29"
+        << "02.29";
 }
 
 void TestAppointmentRoutines::dateTexts()
@@ -178,23 +191,26 @@ void TestAppointmentRoutines::openAttachment_data()
     QTest::addColumn<bool>("opened");
     const QString al = QStringLiteral("/opt/vm/allegati/");
     const QString at = QStringLiteral("/opt/vm/attaches/");
-    QTest::newRow("empty does nothing") << "" << "" << QStringList{} << false;
-    QTest::newRow("opens as it is") << "/home/u/a.pdf" << "/home/u/a.pdf" << QStringList{"/home/u/a.pdf"} << true;
-    QTest::newRow("web address") << "http://example.org" << "http://example.org"
-                                 << QStringList{"http://example.org"} << true;
+    QTest::newRow("empty does nothing") << ""
+                                        << "" << QStringList {} << false;
+    QTest::newRow("opens as it is") << "/home/u/a.pdf"
+                                    << "/home/u/a.pdf" << QStringList { "/home/u/a.pdf" } << true;
+    QTest::newRow("web address") << "http://example.org"
+                                 << "http://example.org" << QStringList { "http://example.org" } << true;
     QTest::newRow("bare name in allegati opens once")
-        << "a.pdf" << al + "a.pdf" << QStringList{"a.pdf", al + "a.pdf"} << true;
+        << "a.pdf" << al + "a.pdf" << QStringList { "a.pdf", al + "a.pdf" } << true;
     QTest::newRow("bare name in attaches")
-        << "a.pdf" << at + "a.pdf" << QStringList{"a.pdf", al + "a.pdf", at + "a.pdf"} << true;
+        << "a.pdf" << at + "a.pdf" << QStringList { "a.pdf", al + "a.pdf", at + "a.pdf" } << true;
     QTest::newRow("moved file found by its name")
         << "/old/place/a.pdf" << at + "a.pdf"
-        << QStringList{"/old/place/a.pdf", al + "/old/place/a.pdf", at + "/old/place/a.pdf", al + "a.pdf",
-                       at + "a.pdf"}
+        << QStringList { "/old/place/a.pdf", al + "/old/place/a.pdf", at + "/old/place/a.pdf", al + "a.pdf",
+               at + "a.pdf" }
         << true;
-    QTest::newRow("backslash sub-folder") << "sub\\a.pdf" << al + "sub/a.pdf"
-                                          << QStringList{"sub\\a.pdf", al + "sub/a.pdf"} << true;
+    QTest::newRow("backslash sub-folder")
+        << "sub\\a.pdf" << al + "sub/a.pdf" << QStringList { "sub\\a.pdf", al + "sub/a.pdf" } << true;
     QTest::newRow("nothing works, nothing said")
-        << "x.doc" << "" << QStringList{"x.doc", al + "x.doc", at + "x.doc"} << false;
+        << "x.doc"
+        << "" << QStringList { "x.doc", al + "x.doc", at + "x.doc" } << false;
 }
 
 void TestAppointmentRoutines::openAttachment()
@@ -236,12 +252,13 @@ void TestAppointmentRoutines::recordRoundTrip()
     bare.flagscad.clear();
     bare.scadenza = QDate();
     bare.codimp = fx.add(bare);
-    QCOMPARE(fx.db.scalar(QStringLiteral("SELECT count(*) FROM VNarc66 WHERE dayindex IS NULL AND note IS NULL "
-                                         "AND sospeso IS NULL AND scadenza IS NULL AND orario IS NULL")),
-             QVariant(1));
+    QCOMPARE(
+        fx.db.scalar(QStringLiteral("SELECT count(*) FROM VNarc66 WHERE dayindex IS NULL AND note IS NULL "
+                                    "AND sospeso IS NULL AND scadenza IS NULL AND orario IS NULL")),
+        QVariant(1));
     QCOMPARE(fx.db.scalar(QStringLiteral("SELECT fatto FROM VNarc66 WHERE codimp = :k"),
-                          {{QStringLiteral("k"), bare.codimp}}),
-             QVariant(QStringLiteral("1616-04-04")));
+                 { { QStringLiteral("k"), bare.codimp } }),
+        QVariant(QStringLiteral("1616-04-04")));
 
     const std::vector<Appointment> rows = readAgenda(fx.db, Variant::DayAgenda, QDate(2026, 12, 11), it);
     QCOMPARE(rows.size(), size_t(2));

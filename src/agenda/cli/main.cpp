@@ -13,9 +13,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    const vellamora::agenda::CommandOutput result = vellamora::agenda::runAgendaCommand(
-        QCoreApplication::arguments(), programFolder, vellamora::DesktopShell().logonName(),
-        QDate::currentDate(), vellamora::Regional::system());
+    const vellamora::agenda::CommandOutput result
+        = vellamora::agenda::runAgendaCommand(QCoreApplication::arguments(), programFolder,
+            vellamora::DesktopShell().logonName(), QDate::currentDate(), vellamora::Regional::system());
     const QByteArray out = result.out.toUtf8();
     const QByteArray err = result.err.toUtf8();
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
