@@ -80,3 +80,26 @@ private:
     QTemporaryDir m_dir;
     QString folder() const { return m_dir.filePath(QStringLiteral("work")); }
 };
+
+// The four appointment lists (search, filters, order), the editors' saves, duplicate, delete,
+// and the list model.
+class TestAppointmentList : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void search_data();
+    void search();
+    void filtersAndOrder_data();
+    void filtersAndOrder();
+    void times_data();
+    void times();
+    void saveEachKindAndOption_data();
+    void saveEachKindAndOption();
+    void updateDoneState_data();
+    void updateDoneState();
+    void duplicate_data();
+    void duplicate();
+    void rowAfterDelete_data();
+    void rowAfterDelete();
+    void modelReadsLazily();
+};

@@ -1,0 +1,364 @@
+#include "agenda/AppointmentList.h"
+
+#include "store/StoreError.h"
+
+#include <sqlite3.h>
+
+namespace vellamora::agenda {
+
+namespace {
+
+const QString kTable = QStringLiteral("VNarc66");
+
+QString searchCondition(SearchField field)
+{
+    return field == SearchField::Note ? QStringLiteral("UPPER(note) LIKE UPPER(:find)")
+                                      : QStringLiteral("UPPER(id) LIKE UPPER(:find)");
+}
+
+QString direction(bool descending)
+{
+    return descending ? QStringLiteral("DESC") : QString();
+}
+
+} // namespace
+
+ListStatement buildList(const ListFilter &filter, const QString &columns)
+{
+    ListStatement s;
+    s.sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM VNarc66 WHERE flag = :flag");
+    s.params.emplace_back(QStringLiteral(":flag"), kindLetter(filter.kind));
+    // An empty search text lists every row, also those without notes when searching notes.
+    if (!filter.text.isEmpty()) {
+        s.sql += QStringLiteral(" AND (") + searchCondition(filter.field) + QLatin1Char(')');
+        s.params.emplace_back(QStringLiteral(":find"), QLatin1Char('%') + filter.text + QLatin1Char('%'));
+    }
+    const QString dir = direction(filter.descending);
+    switch (filter.kind) {
+    case AppointmentKind::OneShot:
+        if (filter.period) {
+            const auto [a, b] = *filter.period;
+            s.sql += QStringLiteral(" AND (datefull BETWEEN :a1 AND :a2)");
+            s.params.emplace_back(QStringLiteral(":a1"), std::min(a, b));
+            s.params.emplace_back(QStringLiteral(":a2"), std::max(a, b));
+        }
+        s.sql += QStringLiteral(" ORDER BY datefull ") + dir + QStringLiteral(",orario,orario2,id");
+        break;
+    case AppointmentKind::Yearly:
+        if (filter.month >= 1 && filter.month <= 12) {
+            s.sql += QStringLiteral(" AND CAST(strftime('%m', datefull) AS INTEGER) = :month");
+            s.params.emplace_back(QStringLiteral(":month"), filter.month);
+        }
+        s.sql += QStringLiteral(" ORDER BY data ") + dir + QStringLiteral(",orario,orario2,id");
+        break;
+    case AppointmentKind::Monthly:
+        s.sql += QStringLiteral(" ORDER BY dayofmonth ") + dir + QStringLiteral(",orario,orario2,id");
+        break;
+    case AppointmentKind::Weekly:
+        if (!filter.weekday.isEmpty()) {
+            s.sql += QStringLiteral(" AND UPPER(dayofweek) LIKE UPPER(:weekday)");
+            s.params.emplace_back(
+                QStringLiteral(":weekday"), QLatin1Char('%') + filter.weekday + QLatin1Char('%'));
+        }
+        s.sql += QStringLiteral(" ORDER BY dayindex ") + dir + QStringLiteral(",dayofweek,orario,orario2,id");
+        break;
+    }
+    return s;
+}
+
+namespace {
+
+// Steps a statement the connection keeps prepared and resets it on every path, so no
+// read transaction outlives the call.
+class KeyStatement
+{
+public:
+    KeyStatement(Database &db, const ListStatement &s)
+        : m_stmt(db.cachedStatement(s.sql)), m_handle(db.handle())
+    {
+        for (const auto &[name, value] : s.params) {
+            const QByteArray key
+                = (name.startsWith(QLatin1Char(':')) ? name : QLatin1Char(':') + name).toUtf8();
+            const int index = sqlite3_bind_parameter_index(m_stmt, key.constData());
+            if (index == 0)
+                continue;
+            const QVariant bound = Database::bindable(value);
+            if (bound.isNull()) {
+                sqlite3_bind_null(m_stmt, index);
+            } else if (bound.typeId() == QMetaType::Int || bound.typeId() == QMetaType::LongLong) {
+                sqlite3_bind_int64(m_stmt, index, bound.toLongLong());
+            } else {
+                const QByteArray text = bound.toString().toUtf8();
+                sqlite3_bind_text(m_stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+            }
+        }
+        db.countRead(s.sql);
+    }
+    ~KeyStatement() { sqlite3_reset(m_stmt); }
+    KeyStatement(const KeyStatement &) = delete;
+    KeyStatement &operator=(const KeyStatement &) = delete;
+
+    bool step()
+    {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        throw StoreError(QString::fromUtf8(sqlite3_errmsg(m_handle)));
+    }
+    qint64 key() const { return sqlite3_column_int64(m_stmt, 0); }
+
+private:
+    sqlite3_stmt *m_stmt = nullptr;
+    sqlite3 *m_handle = nullptr;
+};
+
+} // namespace
+
+std::vector<qint64> listKeys(Database &db, const ListFilter &filter)
+{
+    KeyStatement statement(db, buildList(filter, QStringLiteral("codimp")));
+    std::vector<qint64> keys;
+    while (statement.step())
+        keys.push_back(statement.key());
+    return keys;
+}
+
+std::vector<Appointment> appointmentsByKey(Database &db, const std::vector<qint64> &keys)
+{
+    std::vector<Appointment> rows(keys.size());
+    if (keys.empty())
+        return rows;
+    // Keys are numbers the table gave; they are written as decimal text like every key.
+    QStringList list;
+    list.reserve(qsizetype(keys.size()));
+    for (qint64 k : keys)
+        list << QString::number(k);
+    QSqlQuery query = db.select(QStringLiteral("SELECT * FROM VNarc66 WHERE codimp IN (")
+        + list.join(QLatin1Char(',')) + QLatin1Char(')'));
+    QHash<qint64, Appointment> byKey;
+    while (query.next()) {
+        Appointment a = appointmentFromQuery(query);
+        byKey.insert(a.codimp, std::move(a));
+    }
+    for (size_t i = 0; i < keys.size(); ++i)
+        rows[i] = byKey.value(keys[i]);
+    return rows;
+}
+
+std::optional<Appointment> appointmentByKey(Database &db, qint64 key)
+{
+    const auto rows = appointmentsByKey(db, { key });
+    if (rows.front().codimp == 0)
+        return std::nullopt;
+    return rows.front();
+}
+
+QString saveProblemText(SaveProblem problem)
+{
+    switch (problem) {
+    case SaveProblem::StartTime:
+        return QStringLiteral("Il valore immesso nel campo \"Dalle\" non è un orario valido.");
+    case SaveProblem::EndTime:
+        return QStringLiteral("Il valore immesso nel campo \"Alle\" non è un orario valido.");
+    case SaveProblem::None:
+        break;
+    }
+    return {};
+}
+
+bool isValidTime(const QString &text, QChar timeSeparator)
+{
+    if (text.size() != 5 || text.at(2) != timeSeparator)
+        return false;
+    const QString hours = text.left(2).trimmed();
+    const QString minutes = text.mid(3, 2);
+    if (hours.isEmpty() || text.at(1) == QLatin1Char(' '))
+        return false;
+    const QString digits = hours + minutes;
+    for (QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return hours.toInt() <= 23 && minutes.toInt() <= 59;
+}
+
+SaveProblem checkTimes(const EditorInput &input, QChar timeSeparator)
+{
+    if (!isBlankTime(input.from) && !isValidTime(input.from, timeSeparator))
+        return SaveProblem::StartTime;
+    if (!isBlankTime(input.to) && !isValidTime(input.to, timeSeparator))
+        return SaveProblem::EndTime;
+    return SaveProblem::None;
+}
+
+namespace {
+
+QString yesNo(bool on)
+{
+    return on ? marker::yes : marker::no;
+}
+
+QString storedTime(const QString &text, QChar timeSeparator)
+{
+    return isBlankTime(text) ? blankTime(timeSeparator) : text;
+}
+
+} // namespace
+
+Appointment editedAppointment(
+    const EditorInput &input, QChar timeSeparator, const QDate &done, const QString &doneFlag)
+{
+    Appointment a;
+    a.flag = kindLetter(input.kind);
+    a.id = capitalizeFirst(input.id);
+    a.note = input.note;
+    a.ricerca = capitalizeFirst(input.ricerca);
+    a.allegato = input.allegato;
+    a.datefull = input.start;
+    a.orario = storedTime(input.from, timeSeparator);
+    a.orario2 = storedTime(input.to, timeSeparator);
+    a.fatto = done;
+    a.flagfatto = doneFlag;
+    a.anticipa = yesNo(input.advanceNotice);
+    a.sospeso = yesNo(input.suspended);
+    a.flagscad = yesNo(input.expiry);
+    a.scadenza = input.expiryDate;
+    switch (input.kind) {
+    case AppointmentKind::OneShot:
+        a.dayofweek = input.autoDelete ? marker::autoDelete : input.nag ? marker::nag : QString();
+        break;
+    case AppointmentKind::Yearly:
+        a.dayofmonth = input.yearCount ? marker::yearCountOn : marker::yearCountOff;
+        a.dayofweek = input.everyOther ? parityMarker(weekNumber(input.start).year) : QString();
+        a.data = input.dayMonth;
+        if (input.linkedContact)
+            a.dayindex = double(*input.linkedContact);
+        break;
+    case AppointmentKind::Monthly:
+        a.dayofmonth = input.dateText;
+        a.dayofweek = input.everyOther ? parityMarker(input.start.month()) : QString();
+        break;
+    case AppointmentKind::Weekly:
+        a.dayofweek = input.dateText;
+        a.dayindex = input.start.dayOfWeek() % 7 + 1;
+        a.dayofmonth = input.everyOther ? parityMarker(weekNumber(input.start).week) : QString();
+        break;
+    }
+    return a;
+}
+
+namespace {
+
+// The columns each kind's editor writes (the insert's, in its order; the update leaves
+// out `flag`, and the yearly update `dayindex` too).
+QStringList editorColumns(AppointmentKind kind, bool linkedContact)
+{
+    switch (kind) {
+    case AppointmentKind::OneShot:
+        return { QStringLiteral("id"), QStringLiteral("note"), QStringLiteral("datefull"),
+            QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("flag"),
+            QStringLiteral("dayofweek"), QStringLiteral("ricerca"), QStringLiteral("allegato"),
+            QStringLiteral("fatto"), QStringLiteral("flagfatto"), QStringLiteral("anticipa"),
+            QStringLiteral("sospeso"), QStringLiteral("flagscad"), QStringLiteral("scadenza") };
+    case AppointmentKind::Yearly: {
+        QStringList c { QStringLiteral("id"), QStringLiteral("note") };
+        if (linkedContact)
+            c << QStringLiteral("dayindex");
+        c << QStringLiteral("dayofmonth") << QStringLiteral("dayofweek") << QStringLiteral("datefull")
+          << QStringLiteral("data") << QStringLiteral("orario") << QStringLiteral("orario2")
+          << QStringLiteral("flag") << QStringLiteral("ricerca") << QStringLiteral("allegato")
+          << QStringLiteral("fatto") << QStringLiteral("flagfatto") << QStringLiteral("anticipa")
+          << QStringLiteral("sospeso") << QStringLiteral("flagscad") << QStringLiteral("scadenza");
+        return c;
+    }
+    case AppointmentKind::Monthly:
+        return { QStringLiteral("id"), QStringLiteral("note"), QStringLiteral("dayofmonth"),
+            QStringLiteral("dayofweek"), QStringLiteral("datefull"), QStringLiteral("orario"),
+            QStringLiteral("orario2"), QStringLiteral("flag"), QStringLiteral("ricerca"),
+            QStringLiteral("allegato"), QStringLiteral("fatto"), QStringLiteral("flagfatto"),
+            QStringLiteral("anticipa"), QStringLiteral("sospeso"), QStringLiteral("flagscad"),
+            QStringLiteral("scadenza") };
+    case AppointmentKind::Weekly:
+        return { QStringLiteral("id"), QStringLiteral("note"), QStringLiteral("dayofweek"),
+            QStringLiteral("dayindex"), QStringLiteral("dayofmonth"), QStringLiteral("datefull"),
+            QStringLiteral("orario"), QStringLiteral("orario2"), QStringLiteral("flag"),
+            QStringLiteral("ricerca"), QStringLiteral("allegato"), QStringLiteral("fatto"),
+            QStringLiteral("flagfatto"), QStringLiteral("anticipa"), QStringLiteral("sospeso"),
+            QStringLiteral("flagscad"), QStringLiteral("scadenza") };
+    }
+    return {};
+}
+
+SqlParams pick(const Appointment &a, const QStringList &columns)
+{
+    const SqlParams all = appointmentValues(a);
+    SqlParams out;
+    for (const QString &c : columns) {
+        for (const auto &[name, value] : all) {
+            const QString bare = name.startsWith(QLatin1Char(':')) ? name.mid(1) : name;
+            if (bare.compare(c, Qt::CaseInsensitive) == 0) {
+                out.emplace_back(name, value);
+                break;
+            }
+        }
+    }
+    return out;
+}
+
+qint64 lastKey(Database &db)
+{
+    return sqlite3_last_insert_rowid(db.handle());
+}
+
+} // namespace
+
+qint64 insertAppointment(Database &db, const EditorInput &input, const QDate &shownDate, QChar timeSeparator)
+{
+    const Appointment a = editedAppointment(input, timeSeparator, neverDoneDate(shownDate), marker::no);
+    db.insert(kTable, pick(a, editorColumns(input.kind, input.linkedContact.has_value())));
+    return lastKey(db);
+}
+
+void updateAppointment(Database &db, const Appointment &row, const EditorInput &input, const QDate &shownDate,
+    QChar timeSeparator)
+{
+    const bool moved = row.datefull != input.start;
+    const Appointment a = editedAppointment(input, timeSeparator,
+        moved ? neverDoneDate(shownDate) : row.fatto, moved ? marker::no : row.flagfatto);
+    QStringList columns = editorColumns(input.kind, false);
+    columns.removeAll(QStringLiteral("flag"));
+    if (input.kind == AppointmentKind::Yearly)
+        columns.removeAll(QStringLiteral("dayindex"));
+    db.update(kTable, pick(a, columns), QStringLiteral("codimp = :codimp"),
+        { { QStringLiteral(":codimp"), row.codimp } });
+}
+
+std::optional<qint64> duplicateAppointment(Database &db, const Appointment &row)
+{
+    const bool yearly = row.kind() == AppointmentKind::Yearly;
+    if (yearly && row.dayindex != 0)
+        return std::nullopt;
+    SqlParams values = appointmentValues(row);
+    if (yearly) {
+        std::erase_if(values, [](const auto &p) { return p.first.endsWith(QLatin1String("dayindex")); });
+    }
+    db.insert(kTable, values);
+    return lastKey(db);
+}
+
+void deleteAppointment(Database &db, qint64 key)
+{
+    db.exec(QStringLiteral("DELETE\nFROM VNarc66\nWHERE codimp = :codimp"),
+        { { QStringLiteral(":codimp"), key } });
+}
+
+int rowAfterDelete(int row, int count)
+{
+    if (count <= 0)
+        return -1;
+    return std::min(row, count - 1);
+}
+
+} // namespace vellamora::agenda
