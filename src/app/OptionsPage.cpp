@@ -63,6 +63,9 @@ OptionsPage::OptionsPage(
     m_options = buildOptions();
     m_stack->addWidget(m_options);
     m_stack->addWidget(buildSpecialPanel());
+    // The section colour panels: the theme editor offers them, the page itself never shows them.
+    m_colourSheet = new ColourSheet(services, host, this);
+    m_stack->addWidget(m_colourSheet);
     connectHandlers();
     refreshPasswordControls();
     enableSoundControls();
@@ -311,6 +314,8 @@ void OptionsPage::connectHandlers()
         SpeedButtonDimConsigliate, &QToolButton::clicked, this, [this] { m_host.defaultSizeRequested(); });
     connect(SpeedButtonFix, &QToolButton::clicked, this, [this] { m_host.rememberSizeRequested(); });
     connect(SpeedButton_TabShow, &QToolButton::clicked, this, [this] { m_host.tabVisibilityRequested(); });
+    connect(m_colourSheet, &ColourSheet::colourActionDone, CheckBox_Autostart,
+        [this] { CheckBox_Autostart->setFocus(); });
 }
 
 bool OptionsPage::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Services.h"
+#include "themes/ColourSheet.h"
 
 #include <QtWidgets/QWidget>
 
@@ -20,7 +21,7 @@ class Database;
 class SettingsRow;
 
 // What the Opzioni page asks of the main window.
-class OptionsHost
+class OptionsHost : public ColourSheetHost
 {
 public:
     virtual ~OptionsHost() = default;
@@ -71,6 +72,8 @@ public:
     QString yearDateFormat() const { return m_yearFormat; }
     int dialogScale() const { return m_scale; }
     bool specialPanelOpen() const;
+    // The "Colori e Font" sheet with the section colour panels (kept out of sight).
+    ColourSheet &colourSheet() const { return *m_colourSheet; }
     // The focus control when the page becomes active.
     QWidget *entryField() const;
 
@@ -158,6 +161,7 @@ private:
     OptionsHost &m_host;
     QStackedLayout *m_stack = nullptr;
     QWidget *m_options = nullptr;
+    ColourSheet *m_colourSheet = nullptr;
     QString m_password;
     QString m_waveSound = QStringLiteral("mailbeep");
     QString m_shotFormat;

@@ -14,6 +14,7 @@
 #include "store/OpenDatabase.h"
 #include "store/Schema.h"
 #include "themes/SectionTabs.h"
+#include "themes/TitleBarPicture.h"
 
 #include <QtCore/QTimer>
 #include <QtGui/QCloseEvent>
@@ -126,6 +127,12 @@ void TMainForm::buildFrame()
 
 void TMainForm::buildTitleBar(QWidget *bar)
 {
+    // The theme's pictures lie under the buttons and the title label, placed by hand.
+    NAMED(Image_barra_sx, TitleBarPicture, bar);
+    Image_barra_sx->setAnchor(TitleBarPicture::Anchor::Left);
+    NAMED(Image_barra_mid, TitleBarPicture, bar);
+    NAMED(Image_barra_dx, TitleBarPicture, bar);
+    Image_barra_dx->setAnchor(TitleBarPicture::Anchor::Right);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
@@ -290,8 +297,9 @@ void TMainForm::buildTray()
 
 void TMainForm::connectHandlers()
 {
-    panel_credit0->installEventFilter(this);
-    panel_credit->installEventFilter(this);
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             panel_credit0, panel_credit, Image_barra_sx, Image_barra_mid, Image_barra_dx })
+        w->installEventFilter(this);
     connect(TimerOrologio, &QTimer::timeout, this, &TMainForm::TimerOrologioTimer);
     connect(TimerRitorna, &QTimer::timeout, this, &TMainForm::TimerRitornaTimer);
     connect(TimerAppari, &QTimer::timeout, this, &TMainForm::TimerAppariTimer);
@@ -448,6 +456,7 @@ bool TMainForm::loadSettings()
         return false;
     }
     m_options->applyLoadedSettings();
+    applySectionColours();
     // The timed alarm: its list is read again and its timer follows the box.
     try {
         if (m_options->CheckBox_TimeCheck->isChecked()) {
@@ -829,8 +838,12 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched->isWidgetType() && shellEvent(static_cast<QWidget *>(watched), event))
         return true;
-    // The title bar moves the window (except when maximised) and a double click maximises/restores it.
-    if (watched != panel_credit0 && watched != panel_credit)
+    if (watched == panel_credit0 && event->type() == QEvent::Resize)
+        placeTitlePictures();
+    // The title bar, its pictures and its label move the window (except when maximised) and a
+    // double click maximises/restores it.
+    if (watched != panel_credit0 && watched != panel_credit && watched != Image_barra_sx
+        && watched != Image_barra_mid && watched != Image_barra_dx)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
@@ -1012,6 +1025,9 @@ void TMainForm::SpeedButtonAggiornaTuttoClick()
 
 void TMainForm::resizeSteps()
 {
+    // A stretched middle picture is never squeezed below its own width.
+    if (Image_barra_mid)
+        Image_barra_mid->setStretchAllowed(width() >= Image_barra_mid->picture().width());
     if (m_options)
         m_options->showWindowSize(size(), isMaximized());
 }
@@ -1138,6 +1154,20 @@ bool TMainForm::shellEvent(QWidget *widget, QEvent *event)
 
 // ---------------------------------------------------------------- themes and section colours
 
+void TMainForm::placeTitlePictures()
+{
+    // Left and right pictures take 150 pixels at their edges, the middle one the rest;
+    // without the sides the middle fills the whole bar.
+    const QRect area = panel_credit0->contentsRect();
+    const int side = m_titleSides ? theme::kTitleBarSideWidth : 0;
+    Image_barra_sx->setGeometry(area.left(), area.top(), theme::kTitleBarSideWidth, area.height());
+    Image_barra_dx->setGeometry(
+        area.right() + 1 - theme::kTitleBarSideWidth, area.top(), theme::kTitleBarSideWidth, area.height());
+    Image_barra_mid->setGeometry(area.adjusted(side, 0, -side, 0));
+    for (QWidget *w : std::initializer_list<QWidget *> { Image_barra_mid, Image_barra_dx, Image_barra_sx })
+        w->lower();
+}
+
 QColor TMainForm::tabFontColour() const
 {
     return colour::toQColor(m_fonts.tabColour);
@@ -1153,6 +1183,24 @@ void TMainForm::titleBarColour()
     }
     setAutoFillBackground(true);
     PageControlMenu->tabBar()->update();
+}
+
+colour::SectionColours TMainForm::sectionColours() const
+{
+    colour::SectionColours colours = colour::kBuiltinSections;
+    for (int i = 0; i < colour::kSections; ++i) {
+        try {
+            colours[size_t(i)] = colour::fromText(m_settings.text(QString::fromLatin1(kSectionColours[i])));
+        } catch (const colour::ColourError &) {
+            // A row that never held this colour keeps the built-in one.
+        }
+    }
+    return colours;
+}
+
+void TMainForm::applySectionColours()
+{
+    m_options->colourSheet().showColours(sectionColours());
 }
 
 void TMainForm::storeSectionColours(const colour::SectionColours &colours)
@@ -1197,8 +1245,16 @@ void TMainForm::applyTheme(const QString &name)
     m_glyphs.loadBase(folder);
     // Title bar: the label hides under a full middle picture; a tall picture makes the bar taller.
     const theme::TitleBarLayout bar = theme::titleBarLayout(folder);
+    Image_barra_sx->setPicture(bar.left, bar.leftStretched);
+    Image_barra_mid->setPicture(bar.middle, bar.middleStretched);
+    Image_barra_dx->setPicture(bar.right, bar.rightStretched);
+    m_titleSides = bar.sidesVisible;
+    Image_barra_sx->setVisible(bar.sidesVisible);
+    Image_barra_dx->setVisible(bar.sidesVisible);
     panel_credit->setVisible(bar.labelVisible);
     panel_credit0->setFixedHeight(bar.height);
+    placeTitlePictures();
+    resizeSteps();
     m_glyphs.loadRest(folder);
     applyGlyphs();
     try {

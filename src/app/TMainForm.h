@@ -30,6 +30,7 @@ class QAction;
 namespace vellamora {
 
 class SectionTabWidget;
+class TitleBarPicture;
 
 // The main window: owns the frame (title bar, pages, tray icon, timers), the
 // database connection and the settings row, and runs the start-up sequence,
@@ -50,7 +51,7 @@ public:
     bool firstAppearancePending() const { return m_firstAppearancePending; }
     bool restoreMarker() const { return m_restoreMarker; }
     QDate dayStamp() const { return m_dayStamp; }
-    QString workingFolder() const { return m_workingFolder; }
+    QString workingFolder() const override { return m_workingFolder; }
     QString defaultWorkingFolder() const { return m_defaultWorkingFolder; }
     QString clockFormat() const { return m_clockFormat; }
     int trayImage() const { return m_trayImage; }
@@ -73,9 +74,11 @@ public:
     void applyTheme(const QString &name);
     void reapplyTheme();
     // Writes the nine section colours to the settings row and repaints the window with them.
-    void storeSectionColours(const colour::SectionColours &colours);
+    void storeSectionColours(const colour::SectionColours &colours) override;
     // The title bar and the window take the active page's section colour.
-    void titleBarColour();
+    void titleBarColour() override;
+    // The nine section colours in effect (the settings row's).
+    colour::SectionColours sectionColours() const;
     OptionsPage &options() { return *m_options; }
 
     // Shared helpers of the pages.
@@ -121,6 +124,9 @@ public:
 
     // Controls that keep their system names.
     QFrame *panel_credit0 = nullptr;
+    TitleBarPicture *Image_barra_sx = nullptr;
+    TitleBarPicture *Image_barra_mid = nullptr;
+    TitleBarPicture *Image_barra_dx = nullptr;
     QLabel *panel_credit = nullptr;
     QToolButton *SpeedButtonAbout = nullptr;
     QToolButton *SpeedButtonMigrationInfo = nullptr;
@@ -173,6 +179,7 @@ protected:
 private:
     void buildFrame();
     void buildTitleBar(QWidget *bar);
+    void placeTitlePictures();
     void buildPages();
     void buildTray();
     void buildLockPanel();
@@ -191,6 +198,7 @@ private:
     void leaveLock();
     void setReadOnlyMode(bool on);
     void resizeSteps();
+    void applySectionColours();
     QColor sectionColour(int page) const;
     bool shellEvent(QWidget *widget, QEvent *event);
     void startupCheck();
@@ -235,6 +243,7 @@ private:
     bool m_locked = false;
     bool m_readOnly = false;
     bool m_advanceNoticeDeferred = false;
+    bool m_titleSides = true; // the left and right title bar pictures are shown
     std::optional<int> m_advanceNoticeDay;
     theme::GlyphBoard m_glyphs;
     theme::FontSettings m_fonts;

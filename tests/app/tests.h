@@ -71,3 +71,22 @@ private Q_SLOTS:
     void countPanel();
     void pageColourAndFocus();
 };
+
+class TestThemes : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void titleBarPictures_data();
+    void titleBarPictures();
+    void titleBarResetByNextTheme();
+    void pageColours_data();
+    void pageColours();
+    void colourPanelChoice_data();
+    void colourPanelChoice();
+    void restoreBuiltinColours_data();
+    void restoreBuiltinColours();
+    void schemeSaveAndOpen_data();
+    void schemeSaveAndOpen();
+    void schemeBadFile_data();
+    void schemeBadFile();
+};

@@ -8,6 +8,7 @@
 
 #include <QtCore/QStringList>
 #include <deque>
+#include <vector>
 
 namespace vellamora::test {
 
@@ -93,19 +94,39 @@ public:
 class ScriptedFileChooser final : public FileChooser
 {
 public:
-    std::optional<QString> openFile(const QString &, const QString &, const QString &) override { return next(); }
-    std::optional<QString> saveFile(const QString &, const QString &suggested, const QString &) override
+    // One shown file dialog: its title, its starting folder or suggested path, its filter.
+    struct Request
+    {
+        QString kind; // "open", "save"
+        QString caption;
+        QString start;
+        QString filter;
+    };
+
+    std::optional<QString> openFile(const QString &caption, const QString &folder, const QString &filter) override
+    {
+        requests.push_back({QStringLiteral("open"), caption, folder, filter});
+        return next();
+    }
+    std::optional<QString> saveFile(const QString &caption, const QString &suggested, const QString &filter) override
     {
         suggestions << suggested;
+        requests.push_back({QStringLiteral("save"), caption, suggested, filter});
         return next();
     }
     std::optional<QString> folder(const QString &, const QString &) override { return next(); }
-    std::optional<QColor> colour(const QColor &) override { return colours.empty() ? std::nullopt : pop(colours); }
+    std::optional<QColor> colour(const QColor &initial) override
+    {
+        colourPresets << initial;
+        return colours.empty() ? std::nullopt : pop(colours);
+    }
     std::optional<QFont> font(const QFont &) override { return std::nullopt; }
 
     std::deque<std::optional<QString>> paths;
     std::deque<std::optional<QColor>> colours;
     QStringList suggestions;
+    std::vector<Request> requests;
+    QList<QColor> colourPresets;
 
 private:
     std::optional<QString> next() { return paths.empty() ? std::nullopt : pop(paths); }

@@ -1,0 +1,388 @@
+#include "tests.h"
+
+#include "MainFormFixture.h"
+#include "app/SettingsStore.h"
+#include "store/Database.h"
+#include "themes/ColourSheet.h"
+#include "themes/SectionTabs.h"
+#include "themes/ThemeFiles.h"
+#include "themes/TitleBarPicture.h"
+
+#include <QtCore/QDir>
+#include <QtTest/QTest>
+#include <QtWidgets/QFrame>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QTabBar>
+#include <QtWidgets/QTabWidget>
+#include <QtWidgets/QToolButton>
+
+using namespace vellamora;
+using vellamora::test::MainFormFixture;
+
+namespace {
+
+// A theme folder of the program folder with the given files written into it.
+QString themeFolder(MainFormFixture &f, const QString &name)
+{
+    const QString folder = f.programFolder() + QStringLiteral("themes/") + name + QLatin1Char('/');
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void writePicture(const QString &path, QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB888);
+    image.fill(colour);
+    QVERIFY(image.save(path, "BMP"));
+}
+
+// The colour drawn at a point of a control, as the user sees it.
+QColor shownAt(QWidget *w, QPoint at)
+{
+    return w->grab().toImage().pixelColor(at);
+}
+
+} // namespace
+
+void TestThemes::titleBarPictures_data()
+{
+    // Files: name=width x height; every picture has its own colour so the winner can be told.
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<bool>("sides");
+    QTest::addColumn<bool>("label");
+    QTest::addColumn<bool>("middleStretched");
+    QTest::addColumn<int>("barHeight");
+    QTest::newRow("plain pictures at their size")
+        << QStringList { "barra_sx", "barra_dx", "barra_mid" } << 800 << true << true << false << 30;
+    QTest::newRow("_s wins over plain, stretched")
+        << QStringList { "barra_mid", "barra_mid_s" } << 800 << true << true << true << 30;
+    QTest::newRow("_f hides the label")
+        << QStringList { "barra_mid_s", "barra_mid_f" } << 800 << true << false << false << 30;
+    QTest::newRow("_x hides both sides")
+        << QStringList { "barra_sx", "barra_dx", "barra_mid_x" } << 800 << false << true << false << 30;
+    QTest::newRow("tall middle makes the bar taller")
+        << QStringList { "barra_mid_s:40" } << 800 << true << true << true << 44;
+    QTest::newRow("window narrower than a stretched picture")
+        << QStringList { "barra_mid_s:20:750" } << 700 << true << true << false << 30;
+}
+
+void TestThemes::titleBarPictures()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, windowWidth);
+    QFETCH(bool, sides);
+    QFETCH(bool, label);
+    QFETCH(bool, middleStretched);
+    QFETCH(int, barHeight);
+
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString folder = themeFolder(f, QStringLiteral("barra"));
+    const QColor side(0x10, 0x80, 0x10);
+    QColor middle;
+    for (const QString &spec : files) {
+        const QStringList parts = spec.split(QLatin1Char(':'));
+        const QString name = parts.at(0);
+        const int height = parts.value(1, QStringLiteral("20")).toInt();
+        const int width = parts.value(2, QStringLiteral("100")).toInt();
+        const bool mid = name.startsWith(QLatin1String("barra_mid"));
+        // Each later middle file gets a new colour: the last one must be drawn.
+        const QColor colour = mid ? QColor(0x20 * (files.indexOf(spec) + 2), 0x20, 0xC0) : side;
+        if (mid)
+            middle = colour;
+        writePicture(folder + name + QStringLiteral(".bmp"), QSize(width, height), colour);
+    }
+    form.resize(windowWidth, 600);
+    form.applyTheme(QStringLiteral("barra"));
+    QTest::qWait(10);
+
+    QCOMPARE(form.panel_credit0->height(), barHeight);
+    QCOMPARE(form.Image_barra_sx->isVisibleTo(form.panel_credit0), sides);
+    QCOMPARE(form.Image_barra_dx->isVisibleTo(form.panel_credit0), sides);
+    QCOMPARE(form.panel_credit->isVisibleTo(form.panel_credit0), label);
+    QCOMPARE(form.Image_barra_mid->drawnStretched(), middleStretched);
+    const QRect bar = form.panel_credit0->contentsRect();
+    QCOMPARE(form.Image_barra_mid->width(), sides ? bar.width() - 300 : bar.width());
+
+    // What the user sees: the middle picture in its place, stretched to the edge of its place or
+    // centred at its size (the label's text would cover its centre).
+    form.panel_credit->clear();
+    const QRect mid = form.Image_barra_mid->geometry();
+    const QPoint centre = mid.center();
+    QCOMPARE(shownAt(form.panel_credit0, QPoint(centre.x(), centre.y())), middle);
+    // Only a stretched picture reaches the corner of its place.
+    const QPoint corner(mid.left() + 2, mid.top());
+    QCOMPARE(shownAt(form.panel_credit0, corner) == middle, middleStretched);
+    if (sides && files.contains(QStringLiteral("barra_sx")))
+        QCOMPARE(shownAt(form.panel_credit0, QPoint(bar.left() + 90, centre.y())), side);
+}
+
+void TestThemes::titleBarResetByNextTheme()
+{
+    // Re-applying the default theme after one with pictures leaves an empty bar with its label.
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString folder = themeFolder(f, QStringLiteral("barra"));
+    writePicture(folder + QStringLiteral("barra_mid_x.bmp"), QSize(300, 40), Qt::blue);
+    form.applyTheme(QStringLiteral("barra"));
+    QVERIFY(!form.Image_barra_mid->picture().isNull());
+    form.applyTheme(QStringLiteral("default"));
+    QVERIFY(form.Image_barra_mid->picture().isNull());
+    QVERIFY(form.Image_barra_sx->isVisibleTo(form.panel_credit0));
+    QVERIFY(form.panel_credit->isVisibleTo(form.panel_credit0));
+    QCOMPARE(form.panel_credit0->height(), 30);
+}
+
+// ---------------------------------------------------------------- section colours
+
+namespace {
+
+QString storedText(TMainForm &form, const char *column)
+{
+    return form.database()
+        .scalar(QStringLiteral("SELECT ") + QString::fromLatin1(column) + QStringLiteral(" FROM VNset63"))
+        .toString();
+}
+
+colour::SectionColours storedColours(TMainForm &form)
+{
+    colour::SectionColours colours {};
+    for (int i = 0; i < colour::kSections; ++i)
+        colours[size_t(i)] = colour::fromText(storedText(form, colour::sectionColumns()[size_t(i)]));
+    return colours;
+}
+
+// The colour painted inside a tab, away from its caption.
+QColor tabShown(TMainForm &form, int index)
+{
+    QTabBar *bar = form.PageControlMenu->tabBar();
+    const QRect r = bar->tabRect(index);
+    return shownAt(bar, QPoint(r.left() + 4, r.bottom() - 4));
+}
+
+QColor panelShown(TMainForm &form, const char *panel)
+{
+    return form.findChild<QFrame *>(QString::fromLatin1(panel))->palette().color(QPalette::Window);
+}
+
+const colour::SectionColours kSea = { 0x00E6C896u, 0x0096E6C8u, 0x00C896E6u, 0x0080B4E6u, 0x00E6B480u,
+    0x00B4E680u, 0x00D2D2D2u, 0x0096C8FAu, 0x00FAC896u };
+
+} // namespace
+
+void TestThemes::pageColours_data()
+{
+    QTest::addColumn<QList<int>>("hidden");
+    QTest::newRow("all tabs") << QList<int> {};
+    QTest::newRow("Giornalieri and Annuali hidden") << QList<int> { 0, 1 };
+}
+
+void TestThemes::pageColours()
+{
+    // Every shown tab is painted in its own page's colour, and the active page colours the title bar.
+    QFETCH(QList<int>, hidden);
+    MainFormFixture f;
+    f.prepareDatabase([&](Database &db) {
+        for (int page : hidden)
+            db.update(QStringLiteral("VNset63"),
+                { { QString::fromLatin1(settings::tabVisibleColumns()[size_t(page)]), false } });
+    });
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString folder = themeFolder(f, QStringLiteral("mare"));
+    theme::writeText(folder + QStringLiteral("Colors.clr"), colour::schemeText(kSea));
+    form.applyTheme(QStringLiteral("mare"));
+    QCOMPARE(storedColours(form), kSea);
+
+    for (int page = 0; page < colour::kSections; ++page) {
+        if (hidden.contains(page))
+            continue;
+        const QColor expected = colour::toQColor(kSea[size_t(page)]);
+        QCOMPARE(tabShown(form, page), expected);
+        form.PageControlMenu->setCurrentIndex(page);
+        QCOMPARE(form.currentPageColour(), expected);
+        QCOMPARE(form.panel_credit0->palette().color(QPalette::Window), expected);
+        QCOMPARE(shownAt(form.panel_credit0, QPoint(form.panel_credit0->width() / 2, 3)), expected);
+    }
+    // The first tab the user sees carries its own caption and colour.
+    const int first = hidden.isEmpty() ? 0 : 2;
+    QCOMPARE(form.PageControlMenu->tabBar()->tabText(first).trimmed(),
+        QString::fromLatin1(colour::sectionCaptions()[size_t(first)]));
+}
+
+void TestThemes::colourPanelChoice_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("section");
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("Impegni, chosen") << "Panel_TodayColor" << 4 << true;
+    QTest::newRow("Opzioni, chosen") << "Panel_UserColor" << 8 << true;
+    QTest::newRow("Contatti, cancelled") << "Panel_ContactColor" << 5 << false;
+}
+
+void TestThemes::colourPanelChoice()
+{
+    QFETCH(QString, panel);
+    QFETCH(int, section);
+    QFETCH(bool, chosen);
+    MainFormFixture f;
+    TMainForm *form = &f.start();
+    f.comeUp();
+    form->PageControlMenu->setCurrentWidget(form->TabSheetSetup);
+    const QColor before = colour::toQColor(colour::kBuiltinSections[size_t(section)]);
+    const QColor white(Qt::white);
+    f.files.colours = { chosen ? std::optional<QColor>(white) : std::nullopt };
+
+    auto *flat = form->findChild<QFrame *>(panel)->findChild<QToolButton *>();
+    flat->click();
+
+    // The dialog opens on the panel's colour.
+    QCOMPARE(f.files.colourPresets, QList<QColor> { before });
+    const QColor now = chosen ? white : before;
+    QCOMPARE(panelShown(*form, panel.toLatin1().constData()), now);
+    QCOMPARE(storedText(*form, colour::sectionColumns()[size_t(section)]),
+        chosen ? QStringLiteral("clWhite") : colour::toText(colour::kBuiltinSections[size_t(section)]));
+    QCOMPARE(tabShown(*form, section), now);
+    QCOMPARE(form->panel_credit0->palette().color(QPalette::Window),
+        section == 8 ? now : form->currentPageColour());
+    QVERIFY(f.prompter.texts(QStringLiteral("error")).isEmpty());
+
+    // The next start applies the theme again, whose colours come back.
+    f.form.reset();
+    form = &f.start();
+    f.comeUp();
+    QCOMPARE(storedColours(*form), colour::kBuiltinSections);
+    QCOMPARE(panelShown(*form, panel.toLatin1().constData()), before);
+}
+
+void TestThemes::restoreBuiltinColours_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+}
+
+void TestThemes::restoreBuiltinColours()
+{
+    QFETCH(bool, yes);
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString folder = themeFolder(f, QStringLiteral("mare"));
+    theme::writeText(folder + QStringLiteral("Colors.clr"), colour::schemeText(kSea));
+    form.applyTheme(QStringLiteral("mare"));
+    f.prompter.answers = { yes };
+    form.options().colourSheet().SpeedButtonRestoreColor->click();
+    QCOMPARE(f.prompter.texts(QStringLiteral("question")),
+        QStringList { QStringLiteral("Nostalgia del vecchio look?") });
+    const colour::SectionColours expected = yes ? colour::kBuiltinSections : kSea;
+    QCOMPARE(storedColours(form), expected);
+    QCOMPARE(form.options().colourSheet().colours(), expected);
+    QCOMPARE(tabShown(form, 0), colour::toQColor(expected[0]));
+}
+
+void TestThemes::schemeSaveAndOpen_data()
+{
+    QTest::addColumn<bool>("colorsFolder");
+    QTest::newRow("no colors folder") << false;
+    QTest::newRow("colors folder") << true;
+}
+
+void TestThemes::schemeSaveAndOpen()
+{
+    QFETCH(bool, colorsFolder);
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString colors = f.programFolder() + QStringLiteral("colors");
+    if (colorsFolder)
+        QDir().mkpath(colors);
+    ColourSheet &sheet = form.options().colourSheet();
+    // Named colours are written by name, the others as $ and eight digits.
+    colour::SectionColours mine = kSea;
+    mine[2] = colour::kWhite;
+    mine[7] = 0x00000080u; // clMaroon
+    sheet.showColours(mine);
+
+    const QString file = f.dir.filePath(QStringLiteral("mio"));
+    f.files.paths = { file };
+    sheet.SpeedButtonSalvaColori->click();
+    QCOMPARE(f.files.requests.size(), size_t(1));
+    const auto save = f.files.requests.back();
+    QCOMPARE(save.kind, QStringLiteral("save"));
+    QCOMPARE(save.caption, QStringLiteral("Salva set di colori"));
+    QCOMPARE(save.filter, QStringLiteral("Lista di colori (*.clr)"));
+    QCOMPARE(save.start, (colorsFolder ? colors : QDir(f.workingFolder()).path()) + QLatin1Char('/'));
+    QFile saved(file + QStringLiteral(".clr"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(),
+        QByteArray("$00E6C896\r\n$0096E6C8\r\nclWhite\r\n$0080B4E6\r\n$00E6B480\r\n$00B4E680\r\n"
+                   "$00D2D2D2\r\nclMaroon\r\n$00FAC896\r\n"));
+    saved.close();
+
+    // Saving over it asks first; No leaves the file as it was.
+    sheet.showColours(colour::kBuiltinSections);
+    f.files.paths = { file + QStringLiteral(".clr") };
+    f.prompter.answers = { false };
+    sheet.SpeedButtonSalvaColori->click();
+    QCOMPARE(f.prompter.texts(QStringLiteral("question")),
+        QStringList { QStringLiteral("Sovrascrivere \"mio.clr\"?") });
+    QCOMPARE(theme::readColours(*theme::readLines(file + QStringLiteral(".clr"))), mine);
+
+    // Opened again it gives back the same nine colours, stored and shown.
+    f.files.paths = { file + QStringLiteral(".clr") };
+    sheet.SpeedButtonApriColori->click();
+    const auto open = f.files.requests.back();
+    QCOMPARE(open.kind, QStringLiteral("open"));
+    QCOMPARE(open.caption, QStringLiteral("Apri set di colori"));
+    QCOMPARE(open.filter, QStringLiteral("Lista di colori (*.clr)"));
+    QCOMPARE(open.start, colorsFolder ? colors : f.shell.desktop);
+    QCOMPARE(sheet.colours(), mine);
+    QCOMPARE(storedColours(form), mine);
+    QCOMPARE(tabShown(form, 2), QColor(Qt::white));
+    QVERIFY(f.prompter.texts(QStringLiteral("error")).isEmpty());
+
+    // Cancelled dialogs change nothing.
+    f.files.paths = { std::nullopt, std::nullopt };
+    sheet.SpeedButtonSalvaColori->click();
+    sheet.SpeedButtonApriColori->click();
+    QCOMPARE(storedColours(form), mine);
+}
+
+void TestThemes::schemeBadFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<quint32>>("readBefore"); // the colours of the lines before the bad one
+    QTest::newRow("bad fourth line") << QByteArray("clRed\r\nclLime\r\nclBlue\r\nrosso\r\nclRed\r\n")
+                                     << QList<quint32> { 0x000000FFu, 0x0000FF00u, 0x00FF0000u };
+    QTest::newRow("eight lines") << QByteArray("clRed\nclRed\nclRed\nclRed\nclRed\nclRed\nclRed\nclRed\n")
+                                 << QList<quint32>(8, 0x000000FFu);
+    QTest::newRow("no file") << QByteArray() << QList<quint32> {};
+}
+
+void TestThemes::schemeBadFile()
+{
+    // The panels read before the bad line keep their new colours; nothing is stored.
+    QFETCH(QByteArray, content);
+    QFETCH(QList<quint32>, readBefore);
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString file = f.dir.filePath(QStringLiteral("rotto.clr"));
+    if (!content.isEmpty()) {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(content);
+    }
+    f.files.paths = { file };
+    ColourSheet &sheet = form.options().colourSheet();
+    sheet.SpeedButtonApriColori->click();
+    QCOMPARE(f.prompter.texts(QStringLiteral("error")).size(), 1);
+    QCOMPARE(storedColours(form), colour::kBuiltinSections);
+    for (int i = 0; i < colour::kSections; ++i)
+        QCOMPARE(sheet.colours()[size_t(i)],
+            i < readBefore.size() ? readBefore.at(i) : colour::kBuiltinSections[size_t(i)]);
+}
