@@ -1,5 +1,7 @@
 #include "store/Database.h"
 
+#include <algorithm>
+
 #include <QtCore/QAtomicInteger>
 #include <QtCore/QDate>
 #include <QtCore/QFileInfo>
@@ -39,6 +41,20 @@ void unicodeUpper(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     }
     const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
     const int bytes = sqlite3_value_bytes(argv[0]);
+    // Plain ASCII (most descriptions) is folded in place, without a round trip through
+    // UTF-16: a list search calls this once per row.
+    if (std::all_of(text, text + bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        char *out = static_cast<char *>(sqlite3_malloc(bytes + 1));
+        if (!out) {
+            sqlite3_result_error_nomem(ctx);
+            return;
+        }
+        for (int i = 0; i < bytes; ++i)
+            out[i] = (text[i] >= 'a' && text[i] <= 'z') ? char(text[i] - 'a' + 'A') : text[i];
+        out[bytes] = '\0';
+        sqlite3_result_text(ctx, out, bytes, sqlite3_free);
+        return;
+    }
     const QByteArray upper = QString::fromUtf8(text, bytes).toUpper().toUtf8();
     sqlite3_result_text(ctx, upper.constData(), int(upper.size()), SQLITE_TRANSIENT);
 }

@@ -346,6 +346,18 @@ const std::vector<IndexDef> &agendaIndexes()
         {QStringLiteral("VNarc66_autodelete_date"),
          QStringLiteral("CREATE INDEX VNarc66_autodelete_date ON VNarc66 (datefull) "
                         "WHERE flag = 'O' AND dayofweek = 'X'")},
+        // The list pages: each kind's rows in its page's order, carrying the description,
+        // so that a search keystroke walks one small index and sorts nothing.
+        {QStringLiteral("VNarc66_list_once"),
+         QStringLiteral("CREATE INDEX VNarc66_list_once ON VNarc66 (datefull, orario, orario2, id) WHERE flag = 'O'")},
+        {QStringLiteral("VNarc66_list_year"),
+         QStringLiteral("CREATE INDEX VNarc66_list_year ON VNarc66 (data, orario, orario2, id) WHERE flag = 'Y'")},
+        {QStringLiteral("VNarc66_list_month"),
+         QStringLiteral("CREATE INDEX VNarc66_list_month ON VNarc66 (dayofmonth, orario, orario2, id) "
+                        "WHERE flag = 'M'")},
+        {QStringLiteral("VNarc66_list_week"),
+         QStringLiteral("CREATE INDEX VNarc66_list_week ON VNarc66 (dayindex, dayofweek, orario, orario2, id) "
+                        "WHERE flag = 'W'")},
     };
     return list;
 }

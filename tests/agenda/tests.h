@@ -102,4 +102,6 @@ private Q_SLOTS:
     void rowAfterDelete_data();
     void rowAfterDelete();
     void modelReadsLazily();
+    void listPlansUseTheirIndex_data();
+    void listPlansUseTheirIndex();
 };

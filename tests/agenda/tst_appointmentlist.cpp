@@ -489,3 +489,38 @@ void TestAppointmentList::modelReadsLazily()
     QCOMPARE(model.rowCount(), 100);
     QCOMPARE(model.data(model.index(0, 3)).toString(), QStringLiteral("riga 0999"));
 }
+
+// A keystroke must walk the kind's own index in the page's order, never sort the kind.
+void TestAppointmentList::listPlansUseTheirIndex_data()
+{
+    QTest::addColumn<AppointmentKind>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("index");
+    QTest::newRow("one-shot") << AppointmentKind::OneShot << "riunione"
+                              << "VNarc66_list_once";
+    QTest::newRow("yearly") << AppointmentKind::Yearly << ""
+                            << "VNarc66_list_year";
+    QTest::newRow("monthly") << AppointmentKind::Monthly << "è"
+                             << "VNarc66_list_month";
+    QTest::newRow("weekly") << AppointmentKind::Weekly << "a"
+                            << "VNarc66_list_week";
+}
+
+void TestAppointmentList::listPlansUseTheirIndex()
+{
+    QFETCH(AppointmentKind, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, index);
+    AgendaDatabase d;
+    ListFilter f;
+    f.kind = kind;
+    f.text = text;
+    const ListStatement s = buildList(f, QStringLiteral("codimp"));
+    QSqlQuery plan = d.db.select(QStringLiteral("EXPLAIN QUERY PLAN ") + s.sql, s.params);
+    QStringList steps;
+    while (plan.next())
+        steps << plan.value(3).toString();
+    QVERIFY2(steps.join(QLatin1Char('|')).contains(index), qPrintable(steps.join(QLatin1Char('|'))));
+    QVERIFY2(!steps.join(QLatin1Char('|')).contains(QLatin1String("TEMP B-TREE")),
+        qPrintable(steps.join(QLatin1Char('|'))));
+}

@@ -1,0 +1,107 @@
+// One keystroke in a list page's search field with 100,000 appointments: the list is
+// re-read for the new text and the first screen of the grid (30 rows) is drawn from the
+// model. Each kind's list, on both generated mixes, with a short and a longer text.
+// Databases are shared with the agenda benchmark ($VELLAMORA_BENCH_DATA).
+#include "AgendaGenerator.h"
+
+#include "agenda/AppointmentListModel.h"
+#include "store/Database.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+using namespace vellamora;
+using namespace vellamora::agenda;
+using vellamora::bench::Mix;
+
+namespace {
+
+constexpr int kCount = 100'000;
+constexpr int kScreenRows = 30;
+
+QString dataFolder()
+{
+    const QString env = qEnvironmentVariable("VELLAMORA_BENCH_DATA");
+    return env.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/bench-data") : env;
+}
+
+std::map<Mix, std::unique_ptr<Database>> g_open;
+
+Database &table(Mix mix)
+{
+    auto &slot = g_open[mix];
+    if (!slot) {
+        QDir().mkpath(dataFolder());
+        const QString file = QDir(dataFolder())
+                                 .filePath(bench::mixName(mix) + QLatin1Char('-') + QString::number(kCount)
+                                     + QStringLiteral(".abs"));
+        if (!QFileInfo::exists(file)) {
+            const QString partial = file + QStringLiteral(".part");
+            bench::generateAppointments(partial, mix, kCount);
+            QFile::rename(partial, file);
+        }
+        slot = std::make_unique<Database>();
+        slot->open(file, Database::Access::ReadOnly);
+    }
+    return *slot;
+}
+
+const Regional &regional()
+{
+    static const Regional r = Regional::italian();
+    return r;
+}
+
+void keystroke(benchmark::State &state, Mix mix, AppointmentKind kind, const QString &text)
+{
+    Database &db = table(mix);
+    AppointmentListModel model(db, kind, regional());
+    ListFilter filter;
+    filter.text = text;
+    int rows = 0;
+    for (auto _ : state) {
+        model.refresh(filter);
+        rows = model.rowCount();
+        for (int r = 0; r < std::min(rows, kScreenRows); ++r) {
+            for (int c = 0; c < model.columnCount(); ++c)
+                benchmark::DoNotOptimize(model.data(model.index(r, c)));
+        }
+    }
+    state.counters["rows"] = rows;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    const std::pair<AppointmentKind, const char *> kinds[]
+        = { { AppointmentKind::OneShot, "shot" }, { AppointmentKind::Yearly, "year" },
+              { AppointmentKind::Monthly, "month" }, { AppointmentKind::Weekly, "week" } };
+    for (const Mix mix : { Mix::Decade, Mix::Stress }) {
+        for (const auto &[kind, name] : kinds) {
+            for (const QString &text :
+                { QStringLiteral("a"), QStringLiteral("riunione"), QStringLiteral("caffè"), QString() }) {
+                const std::string label = "keystroke/" + bench::mixName(mix).toStdString() + "/" + name + "/'"
+                    + text.toStdString() + "'";
+                benchmark::RegisterBenchmark(label.c_str(), [=](benchmark::State &s) {
+                    keystroke(s, mix, kind, text);
+                })->Unit(benchmark::kMillisecond);
+            }
+        }
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_open.clear();
+    return 0;
+}
