@@ -727,7 +727,7 @@ void TMainForm::windowShown()
 
 void TMainForm::SpeedButtonMigrationInfoClick()
 {
-    TMigrationInfoForm form(m_services, this);
+    TMigrationInfoForm form(m_services, m_options->dialogScale(), this);
     m_services.runModal(form);
     if (!form.closedWithChiudi())
         return;
@@ -1137,13 +1137,15 @@ bool TMainForm::shellEvent(QWidget *widget, QEvent *event)
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
-        // Edits and lists take the page colour while they have the focus, white otherwise.
+        // Edits and lists take the page colour and the tab font colour while they have the
+        // focus, white and black otherwise.
         if (!qobject_cast<QLineEdit *>(widget) && !qobject_cast<QComboBox *>(widget)
             && !qobject_cast<QAbstractSpinBox *>(widget))
             return false;
+        const bool entering = type == QEvent::FocusIn;
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::Base, type == QEvent::FocusIn ? m_pageColour : QColor(Qt::white));
-        palette.setColor(QPalette::Text, Qt::black);
+        palette.setColor(QPalette::Base, entering ? m_pageColour : QColor(Qt::white));
+        palette.setColor(QPalette::Text, entering ? tabFontColour() : QColor(Qt::black));
         widget->setPalette(palette);
         return false;
     }

@@ -43,8 +43,8 @@ QPixmap migratorPicture()
 
 } // namespace
 
-TMigrationInfoForm::TMigrationInfoForm(const Services &services, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_services(services)
+TMigrationInfoForm::TMigrationInfoForm(const Services &services, int scale, QWidget *parent)
+    : ScaledDialog(scale, parent, Qt::Dialog | Qt::FramelessWindowHint), m_services(services)
 {
     setObjectName(QStringLiteral("MigrationInfoForm"));
     setModal(true);

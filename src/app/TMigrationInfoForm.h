@@ -1,8 +1,8 @@
 #pragma once
+#include "app/ScaledDialog.h"
 #include "app/Services.h"
 
 #include <QtCore/QPoint>
-#include <QtWidgets/QDialog>
 
 class QCheckBox;
 class QFrame;
@@ -18,11 +18,12 @@ inline constexpr char kMigratorPage[] = "https://vellamora.org/migrator";
 
 // Tells the user that archives of an older installation were found and how to
 // convert them. Borderless, moved by dragging any of its panels.
-class TMigrationInfoForm : public QDialog
+class TMigrationInfoForm : public ScaledDialog
 {
     Q_OBJECT
 public:
-    TMigrationInfoForm(const Services &services, QWidget *parent = nullptr);
+    // `scale` is the dialog scale in per cent.
+    TMigrationInfoForm(const Services &services, int scale, QWidget *parent = nullptr);
 
     // True when the dialog was left with "Chiudi" (and not with Esc).
     bool closedWithChiudi() const { return m_chiudi; }

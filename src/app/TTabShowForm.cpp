@@ -20,7 +20,7 @@ namespace vellamora {
 
 TTabShowForm::TTabShowForm(const Services &services, Database &db, const SettingsRow &settings,
     const QColor &colour, int scale, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_services(services), m_db(db)
+    : ScaledDialog(scale, parent, Qt::Dialog | Qt::FramelessWindowHint), m_services(services), m_db(db)
 {
     setObjectName(QStringLiteral("TabShowForm"));
     setModal(true);
@@ -95,11 +95,8 @@ TTabShowForm::TTabShowForm(const Services &services, Database &db, const Setting
     connect(SpeedButtonSpiegazioneImpegno, &QToolButton::clicked, this,
         &TTabShowForm::SpeedButtonSpiegazioneImpegnoClick);
 
-    // Scaled by the dialog scale.
-    QFont scaled = font();
-    scaled.setPointSizeF(scaled.pointSizeF() * scale / 100.0);
-    setFont(scaled);
-    resize(280 * scale / 100, 200 * scale / 100);
+    // The designed size; showing scales it by the dialog scale.
+    resize(280, 220);
 }
 
 std::array<QCheckBox *, 8> TTabShowForm::boxes() const

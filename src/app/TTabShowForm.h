@@ -1,8 +1,8 @@
 #pragma once
+#include "app/ScaledDialog.h"
 #include "app/Services.h"
 
 #include <QtCore/QPoint>
-#include <QtWidgets/QDialog>
 #include <array>
 
 class QCheckBox;
@@ -17,7 +17,7 @@ class SettingsRow;
 
 // Chooses which pages show their tab from the next start. Borderless, moved by
 // dragging its panels; "Applica" (or Enter) stores the choice, "Chiudi" (or Esc) leaves.
-class TTabShowForm : public QDialog
+class TTabShowForm : public ScaledDialog
 {
     Q_OBJECT
 public:

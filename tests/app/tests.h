@@ -89,4 +89,7 @@ private Q_SLOTS:
     void schemeSaveAndOpen();
     void schemeBadFile_data();
     void schemeBadFile();
+    void focusColours();
+    void dialogScale_data();
+    void dialogScale();
 };

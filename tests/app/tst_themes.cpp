@@ -10,8 +10,12 @@
 
 #include <QtCore/QDir>
 #include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QDialog>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QLayout>
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
 #include <QtWidgets/QToolButton>
@@ -385,4 +389,80 @@ void TestThemes::schemeBadFile()
     for (int i = 0; i < colour::kSections; ++i)
         QCOMPARE(sheet.colours()[size_t(i)],
             i < readBefore.size() ? readBefore.at(i) : colour::kBuiltinSections[size_t(i)]);
+}
+
+// ---------------------------------------------------------------- focus colours and dialog scale
+
+void TestThemes::focusColours()
+{
+    // A field takes the page colour and the theme's tab font colour while it has the focus.
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString folder = themeFolder(f, QStringLiteral("rosso"));
+    QStringList fonts = theme::builtinFontsLines();
+    fonts[8] = QStringLiteral("clRed");
+    theme::writeText(folder + QStringLiteral("Fonts.txt"), theme::linesText(fonts));
+    form.applyTheme(QStringLiteral("rosso"));
+    form.PageControlMenu->setCurrentWidget(form.TabSheetSetup);
+
+    QWidget *field = form.options().ComboBox_FormatoDataShot;
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(field, &in);
+    QCOMPARE(field->palette().color(QPalette::Base), colour::toQColor(colour::kBuiltinSections[8]));
+    QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::red));
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(field, &out);
+    QCOMPARE(field->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+void TestThemes::dialogScale_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<int>("scaleIndex");
+    QTest::addColumn<QSize>("designed");
+    QTest::newRow("tab chooser at 100") << "tabs" << 0 << QSize(280, 220);
+    QTest::newRow("tab chooser at 150") << "tabs" << 5 << QSize(280, 220);
+    QTest::newRow("migration notice at 120") << "migration" << 2 << QSize(520, 300);
+}
+
+void TestThemes::dialogScale()
+{
+    // A dialog shown with the scale at p per cent is p/100 times its designed size, fonts included.
+    QFETCH(QString, dialog);
+    QFETCH(int, scaleIndex);
+    QFETCH(QSize, designed);
+    MainFormFixture f;
+    f.prepareDatabase([&](Database &db) {
+        db.update(QStringLiteral("VNset63"), { { QStringLiteral("scala_index"), scaleIndex } });
+    });
+    TMainForm &form = f.start();
+    f.comeUp();
+    const double factor = (100 + 10 * scaleIndex) / 100.0;
+    QCOMPARE(form.dialogScale(), 100 + 10 * scaleIndex);
+
+    const qreal basePoints = QApplication::font().pointSizeF();
+    QSize shownSize;
+    qreal dialogPoints = 0;
+    qreal titlePoints = 0;
+    int margin = 0;
+    f.onModal = [&](QDialog &d) {
+        d.show();
+        shownSize = d.size();
+        dialogPoints = d.font().pointSizeF();
+        titlePoints = d.findChild<QLabel *>(QStringLiteral("LabelTitle"))->font().pointSizeF();
+        margin = d.layout()->contentsMargins().left();
+        d.hide();
+        return int(QDialog::Rejected);
+    };
+    if (dialog == QLatin1String("tabs"))
+        form.options().SpeedButton_TabShow->click();
+    else
+        form.SpeedButtonMigrationInfoClick();
+    QCOMPARE(f.modalShown, 1);
+    QCOMPARE(shownSize, QSize(qRound(designed.width() * factor), qRound(designed.height() * factor)));
+    QCOMPARE(dialogPoints, basePoints * factor);
+    QCOMPARE(titlePoints, basePoints * factor);
+    QCOMPARE(margin, qRound(4 * factor));
 }

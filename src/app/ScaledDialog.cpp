@@ -1,0 +1,109 @@
+#include "app/ScaledDialog.h"
+
+#include <QtWidgets/QGridLayout>
+#include <QtWidgets/QLayout>
+#include <cmath>
+#include <vector>
+
+namespace vellamora {
+
+namespace {
+
+bool layoutHolds(QLayout *layout, const QWidget *widget)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (item->widget() == widget || (item->layout() && layoutHolds(item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void scaleDialog(QWidget &dialog, int percent)
+{
+    if (percent == 100 || percent <= 0)
+        return;
+    const double factor = percent / 100.0;
+    auto grow = [factor](int value) { return int(std::lround(value * factor)); };
+    auto growSize = [&grow](QSize size, QSize unset) {
+        return QSize(size.width() == unset.width() ? size.width() : grow(size.width()),
+            size.height() == unset.height() ? size.height() : grow(size.height()));
+    };
+    const QSize noMinimum(0, 0);
+    const QSize noMaximum(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+
+    // Fonts: the dialog's own and those of controls that set their own size; the other
+    // controls inherit the dialog's. Sizes are read before any is changed.
+    struct FontSize
+    {
+        QWidget *widget;
+        qreal points;
+        int pixels;
+    };
+    std::vector<FontSize> fonts;
+    QList<QWidget *> widgets = dialog.findChildren<QWidget *>();
+    for (QWidget *w : std::as_const(widgets)) {
+        if (w->testAttribute(Qt::WA_SetFont) && (w->font().resolveMask() & QFont::SizeResolved))
+            fonts.push_back({ w, w->font().pointSizeF(), w->font().pixelSize() });
+    }
+    fonts.push_back({ &dialog, dialog.font().pointSizeF(), dialog.font().pixelSize() });
+    for (const FontSize &f : fonts) {
+        QFont font = f.widget->font();
+        if (f.points > 0)
+            font.setPointSizeF(f.points * factor);
+        else if (f.pixels > 0)
+            font.setPixelSize(grow(f.pixels));
+        f.widget->setFont(font);
+    }
+
+    // Layouts: margins and spacing.
+    for (QLayout *layout : dialog.findChildren<QLayout *>()) {
+        const QMargins m = layout->contentsMargins();
+        layout->setContentsMargins(grow(m.left()), grow(m.top()), grow(m.right()), grow(m.bottom()));
+        if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+            grid->setHorizontalSpacing(grow(std::max(grid->horizontalSpacing(), 0)));
+            grid->setVerticalSpacing(grow(std::max(grid->verticalSpacing(), 0)));
+        } else if (layout->spacing() > 0) {
+            layout->setSpacing(grow(layout->spacing()));
+        }
+    }
+
+    // Controls: fixed sizes grow; those placed by hand also move.
+    for (QWidget *w : std::as_const(widgets)) {
+        if (w->isWindow())
+            continue;
+        w->setMinimumSize(growSize(w->minimumSize(), noMinimum));
+        w->setMaximumSize(growSize(w->maximumSize(), noMaximum));
+        const QWidget *parent = w->parentWidget();
+        if (parent && !(parent->layout() && layoutHolds(parent->layout(), w))) {
+            const QRect r = w->geometry();
+            w->setGeometry(grow(r.x()), grow(r.y()), grow(r.width()), grow(r.height()));
+        }
+    }
+
+    // The dialog itself, around the same centre.
+    const QSize designed = dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint();
+    const QPoint centre = dialog.geometry().center();
+    dialog.setMinimumSize(growSize(dialog.minimumSize(), noMinimum));
+    dialog.setMaximumSize(growSize(dialog.maximumSize(), noMaximum));
+    dialog.resize(growSize(designed, noMinimum));
+    dialog.move(centre - dialog.rect().center());
+}
+
+ScaledDialog::ScaledDialog(int scalePercent, QWidget *parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags), m_scale(scalePercent)
+{
+}
+
+void ScaledDialog::showEvent(QShowEvent *event)
+{
+    if (!m_scaled) {
+        m_scaled = true;
+        scaleDialog(*this, m_scale);
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace vellamora

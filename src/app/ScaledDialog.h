@@ -1,0 +1,28 @@
+#pragma once
+#include <QtWidgets/QDialog>
+
+namespace vellamora {
+
+// Grows a dialog by `percent` (100 leaves it as it is): its size, the margins and
+// spacing of its layouts, the fixed sizes of its controls, the geometry of controls
+// placed by hand, and every font. The dialog keeps its centre.
+void scaleDialog(QWidget &dialog, int percent);
+
+// The program's dialogs: scaled by the dialog scale (Opzioni, "Stira finestre") the
+// first time they are shown.
+class ScaledDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    ScaledDialog(int scalePercent, QWidget *parent, Qt::WindowFlags flags = {});
+    int scalePercent() const { return m_scale; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    int m_scale;
+    bool m_scaled = false;
+};
+
+} // namespace vellamora
