@@ -2,7 +2,7 @@
 // one day agenda read into records as the agenda page reads it, the 31 day agendas of a
 // month, the alarm list, and a plain read of the whole table (the floor).
 // Generated databases are kept in $VELLAMORA_BENCH_DATA (default: bench-data beside the
-// program) and reused.
+// program) and reused. $VELLAMORA_BENCH_CACHE_KIB overrides the connection's page cache.
 #include "AgendaGenerator.h"
 
 #include "agenda/AgendaQuery.h"
@@ -52,7 +52,9 @@ Database &table(Mix mix, int count)
         }
         slot = std::make_unique<Database>();
         slot->open(file, Database::Access::ReadOnly);
-        slot->setCacheSize(kCacheKiB);
+        bool overridden = false;
+        const int kib = qEnvironmentVariableIntValue("VELLAMORA_BENCH_CACHE_KIB", &overridden);
+        slot->setCacheSize(overridden ? kib : kCacheKiB);
     }
     return *slot;
 }
