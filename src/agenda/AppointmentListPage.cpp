@@ -1,0 +1,575 @@
+#include "agenda/AppointmentListPage.h"
+
+#include "app/DatePicture.h"
+#include "platform/Prompter.h"
+
+#include <QtGui/QPainter>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QDateEdit>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTableView>
+#include <QtWidgets/QToolButton>
+#include <QtWidgets/QVBoxLayout>
+
+namespace vellamora::agenda {
+
+namespace {
+
+// The names, words and texts that differ between the four pages.
+struct PageTexts
+{
+    const char *add, *del, *mod, *dup, *help, *print, *order, *attach;
+    const char *find, *kindFind, *clearFind, *grid, *notes, *datePanel, *navigator;
+    const char *word; // "giornaliero", ...
+    QChar letter;
+    const char *helpText;
+};
+
+const PageTexts &textsOf(AppointmentKind kind)
+{
+    static const PageTexts shot { "SpeedButtonadShot", "SpeedButtonDelShot", "SpeedButtonModShot",
+        "SpeedButtonDateDupli", "SpeedButtonHintShot", "SpeedButtonDupliShot", "SpeedButtonOrderShot",
+        "SpeedButtonAllegatoShot", "Edit_Find_Shot", "ComboBox_KindFindShot", "SpeedButtonClearFindShot",
+        "DBGrid_Shot", "DBMemo_Shot", "Panel_Data_Shot", "DBNavigatorShot", "giornaliero", QLatin1Char('O'),
+        "In questa sezione puoi tenere traccia degli appuntamenti occasionali.\r\n"
+        "Esempi: incontri galanti, caffè con gli amici, feste e spettacoli vari." };
+    static const PageTexts year { "SpeedButtonAddYear", "SpeedButtonDelyear", "SpeedButtonModYear",
+        "SpeedButtonPrintyear", "SpeedButtonHintAnno", "SpeedButtonDupliYear", "SpeedButtonOrderYear",
+        "SpeedButtonAllegatoYear", "Edit_Find_Anno", "ComboBox_KindFindYear", "SpeedButtonClearFindYear",
+        "DBGrid_Year", "DBMemo_Year", "Panel_Data_Year", "DBNavigatorYear", "annuale", QLatin1Char('Y'),
+        "In questa sezione puoi tenere traccia delle ricorrenze annuali.\r\n"
+        "Esempi: compleanni, onomastici, anniversari, giorni di ferie." };
+    static const PageTexts month { "SpeedButtonAggMese", "SpeedButtonDelMese", "SpeedButtonModMese",
+        "SpeedButtonPrintMese", "SpeedButtonHelpMonth", "SpeedButtonDupliMonth", "SpeedButtonOrderMonth",
+        "SpeedButtonAllegatoMonth", "Edit_Find_Mese", "ComboBox_KindFindMonth", "SpeedButtonClearFindMonth",
+        "DBGrid_Month", "DBMemo_Month", "Panel_Data_Month", "DBNavigatorMonth", "mensile", QLatin1Char('M'),
+        "In questa sezione puoi tenere conto delle scadenze mensili.\r\n"
+        "Esempi: bollette e affitti da pagare." };
+    static const PageTexts week { "SpeedButtonAggWeek", "SpeedButtonDelWeek", "SpeedButtonModWeek",
+        "SpeedButtonPrintWeek", "SpeedButtonHelpWeek", "SpeedButtonDupliWeek", "SpeedButtonorderWeek",
+        "SpeedButtonAllegatoWeek", "Edit_Find_Week", "ComboBox_KindFindWeek", "SpeedButtonClearFindWeek",
+        "DBGrid_Week", "DBMemo_Week", "Panel_Data_Week", "DBNavigatorWeek", "settimanale", QLatin1Char('W'),
+        "In questa sezione puoi organizzare i tuoi impegni settimanali.\r\n"
+        "Esempi: lezioni, sport." };
+    switch (kind) {
+    case AppointmentKind::OneShot:
+        return shot;
+    case AppointmentKind::Yearly:
+        return year;
+    case AppointmentKind::Monthly:
+        return month;
+    case AppointmentKind::Weekly:
+        break;
+    }
+    return week;
+}
+
+template<typename T> T *named(QWidget *parent, const char *name)
+{
+    auto *w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QToolButton *button(QWidget *parent, const char *name, const QString &hint, const QString &text = {})
+{
+    auto *b = named<QToolButton>(parent, name);
+    b->setToolTip(hint);
+    b->setText(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setAutoRaise(true);
+    return b;
+}
+
+QLabel *panel(QWidget *parent, const char *name)
+{
+    auto *l = named<QLabel>(parent, name);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+} // namespace
+
+// ---- grid drawing
+
+ListGridDelegate::ListGridDelegate(const ListPageHost &host, AppointmentKind kind, QObject *parent)
+    : QStyledItemDelegate(parent), m_host(host), m_kind(kind)
+{
+}
+
+QPixmap ListGridDelegate::notePicture()
+{
+    // An 18 x 16 sheet with lines, on a transparent ground.
+    QPixmap pixmap(18, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(0x60, 0x60, 0x60));
+    p.setBrush(QColor(0xFF, 0xF8, 0xC0));
+    p.drawRect(3, 1, 11, 13);
+    for (int y = 4; y <= 11; y += 3)
+        p.drawLine(5, y, 12, y);
+    return pixmap;
+}
+
+std::pair<QColor, QColor> ListGridDelegate::cellColours(const QModelIndex &index, bool selected) const
+{
+    const QColor section = m_host.sectionColour ? m_host.sectionColour() : QColor(Qt::white);
+    const int style = m_host.gridStyle ? m_host.gridStyle() : 0;
+    const bool odd = (index.row() + 1) % 2 == 1;
+    QColor background;
+    if (style == 1) {
+        const auto blend = [](const QColor &a, int percent) {
+            // percent of white over the section colour
+            return QColor(a.red() + (255 - a.red()) * percent / 100,
+                a.green() + (255 - a.green()) * percent / 100, a.blue() + (255 - a.blue()) * percent / 100);
+        };
+        background = blend(section, odd ? 80 : 70);
+    } else {
+        background = odd ? QColor(0xF4, 0xF4, 0xF4) : QColor(Qt::white);
+    }
+    QColor text = m_host.gridText;
+    if (selected) {
+        background = section;
+        text = m_host.titleText;
+    }
+    const QString marker = index.data(AppointmentListModel::MarkerRole).toString();
+    if (m_kind == AppointmentKind::OneShot && marker == marker::autoDelete)
+        text = m_host.autoDeleteColour;
+    if (m_kind == AppointmentKind::OneShot && marker == marker::nag)
+        text = m_host.nagColour;
+    if (index.data(AppointmentListModel::SuspendedRole).toBool())
+        text = m_host.suspendedColour;
+    return { background, text };
+}
+
+void ListGridDelegate::paint(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    const auto [background, text] = cellColours(index, selected);
+    painter->fillRect(option.rect, background);
+    QStyleOptionViewItem o = option;
+    initStyleOption(&o, index);
+    o.state &= ~QStyle::State_Selected;
+    o.state &= ~QStyle::State_HasFocus;
+    o.backgroundBrush = Qt::NoBrush;
+    o.palette.setColor(QPalette::Text, text);
+    QStyledItemDelegate::paint(painter, o, QModelIndex()); // frame only
+    painter->save();
+    painter->setPen(text);
+    painter->setFont(o.font);
+    painter->drawText(option.rect.adjusted(2, 0, -2, 0), int(o.displayAlignment), o.text);
+    painter->restore();
+    const auto &column = AppointmentListModel::columnsOf(m_kind).at(size_t(index.column()));
+    if (column.field == QLatin1String("Presenza") && index.data(AppointmentListModel::HasNoteRole).toBool()) {
+        static const QPixmap picture = notePicture();
+        const QRect r = option.rect;
+        painter->drawPixmap(r.left() + (r.width() / 2 - picture.width() / 2),
+            r.top() + (r.height() / 2 - picture.height() / 2), picture);
+    }
+}
+
+// ---- the page
+
+AppointmentListPage::AppointmentListPage(AppointmentKind kind, ListPageHost host, QWidget *parent)
+    : QWidget(parent), m_kind(kind), m_host(std::move(host))
+{
+    const PageTexts &t = textsOf(kind);
+    m_model = new AppointmentListModel(*m_host.db, kind, *m_host.regional, this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    auto *bar = new QFrame(this);
+    buildToolbar(bar);
+    layout->addWidget(bar);
+    auto *line = new QFrame(this);
+    buildSearch(line);
+    layout->addWidget(line);
+
+    grid = named<QTableView>(this, t.grid);
+    grid->setModel(m_model);
+    grid->setItemDelegate(new ListGridDelegate(m_host, kind, grid));
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->horizontalHeader()->setStretchLastSection(false);
+    const auto &columns = AppointmentListModel::columnsOf(kind);
+    for (size_t c = 0; c < columns.size(); ++c) {
+        grid->setColumnWidth(int(c), columns[c].width);
+        grid->setColumnHidden(int(c), columns[c].hidden);
+    }
+    layout->addWidget(grid, 1);
+
+    auto *panels = new QHBoxLayout;
+    if (kind == AppointmentKind::Yearly) {
+        yearCount = panel(this, "Panel_Conteggio");
+        panels->addWidget(yearCount, 1);
+    } else {
+        panels->addStretch(1);
+    }
+    datePanel = panel(this, t.datePanel);
+    datePanel->setMinimumWidth(220);
+    panels->addWidget(datePanel);
+    layout->addLayout(panels);
+
+    notes = named<QPlainTextEdit>(this, t.notes);
+    notes->setReadOnly(true);
+    notes->setMaximumHeight(90);
+    notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(notes);
+
+    connectHandlers();
+}
+
+void AppointmentListPage::buildToolbar(QWidget *bar)
+{
+    const PageTexts &t = textsOf(m_kind);
+    const QString word = QString::fromUtf8(t.word);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    addButton = button(bar, t.add, QStringLiteral("Inserisci un nuovo impegno ") + word);
+    deleteButton = button(bar, t.del, QStringLiteral("Elimina impegno ") + word);
+    modifyButton = button(bar, t.mod, QStringLiteral("Modifica impegno ") + word);
+    duplicateButton = button(bar, t.dup, QStringLiteral("Duplica impegno ") + word);
+    helpButton = button(bar, t.help, QString(), QStringLiteral("?"));
+    printButton = button(bar, t.print, QStringLiteral("Stampa impegni (visibili)"));
+    orderButton = button(bar, t.order, QStringLiteral("Ordine"), QStringLiteral("Ordine"));
+    attachmentsButton = button(bar, t.attach, QStringLiteral("Lista allegati"), QStringLiteral("Allegati"));
+    static const char *const navNames[] = { "First", "Prior", "Next", "Last" };
+    static const char *const navHints[]
+        = { "Primo impegno", "Impegno precedente", "Impegno seguente", "Ultimo impegno" };
+    static const char *const navText[] = { "|<", "<", ">", ">|" };
+    for (QToolButton *b : { addButton, deleteButton, modifyButton, duplicateButton, helpButton, printButton,
+             orderButton, attachmentsButton })
+        row->addWidget(b);
+    row->addSpacing(12);
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray name = QByteArray(t.navigator) + navNames[i];
+        navigator[i]
+            = button(bar, name.constData(), QString::fromUtf8(navHints[i]), QString::fromLatin1(navText[i]));
+        row->addWidget(navigator[i]);
+    }
+    row->addStretch(1);
+    printMenu = new QMenu(this);
+    printMenu->setObjectName(QStringLiteral("PopupMenu_STAMPA"));
+    printMenu->addAction(QStringLiteral("Anteprima"));
+    printMenu->addAction(QStringLiteral("Stampa"));
+    printMenu->addAction(QStringLiteral("Annulla"));
+}
+
+void AppointmentListPage::buildSearch(QWidget *line)
+{
+    const PageTexts &t = textsOf(m_kind);
+    auto *row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, 0, 0);
+    kindFind = named<QComboBox>(line, t.kindFind);
+    kindFind->addItems({ QStringLiteral("Descrizione"), QStringLiteral("Note") });
+    row->addWidget(kindFind);
+    findEdit = named<QLineEdit>(line, t.find);
+    row->addWidget(findEdit, 1);
+    clearFind
+        = button(line, t.clearFind, QStringLiteral("Cancella il testo da cercare"), QStringLiteral("x"));
+    clearFind->setEnabled(false);
+    row->addWidget(clearFind);
+    const QLocale &locale = m_host.regional->locale;
+    switch (m_kind) {
+    case AppointmentKind::OneShot: {
+        periodBox = named<QCheckBox>(line, "CheckBoxPeriodShot");
+        periodBox->setToolTip(QStringLiteral("Abilita filtro da data a data"));
+        periodFromLabel = named<QLabel>(line, "LabelShot1");
+        periodFromLabel->setText(QStringLiteral("Dal"));
+        periodFrom = named<QDateEdit>(line, "DateTimePickerShot1");
+        periodToLabel = named<QLabel>(line, "LabelShot2");
+        periodToLabel->setText(QStringLiteral("al"));
+        periodTo = named<QDateEdit>(line, "DateTimePickerShot2");
+        const QDate today = m_host.today ? m_host.today() : QDate::currentDate();
+        for (QDateEdit *picker : { periodFrom, periodTo }) {
+            picker->setCalendarPopup(true);
+            picker->setLocale(locale);
+            picker->setDate(today);
+            picker->setEnabled(false);
+        }
+        periodFromLabel->setEnabled(false);
+        periodToLabel->setEnabled(false);
+        autoFind = named<QCheckBox>(line, "CheckBoxAutoFindShot");
+        autoFind->setToolTip(QStringLiteral("Ricerca automatica"));
+        autoFind->setChecked(true);
+        for (QWidget *w : std::initializer_list<QWidget *> {
+                 periodBox, periodFromLabel, periodFrom, periodToLabel, periodTo, autoFind })
+            row->addWidget(w);
+        break;
+    }
+    case AppointmentKind::Yearly:
+        monthFilter = named<QComboBox>(line, "ComboBox_Month");
+        monthFilter->setToolTip(QStringLiteral("Filtra per mese"));
+        for (int m = 1; m <= 12; ++m)
+            monthFilter->addItem(locale.monthName(m, QLocale::LongFormat));
+        monthFilter->addItem(QStringLiteral("Tutti"));
+        monthFilter->setCurrentIndex(12);
+        row->addWidget(monthFilter);
+        break;
+    case AppointmentKind::Weekly:
+        weekdayFilter = named<QComboBox>(line, "ComboBox_dayofweek");
+        weekdayFilter->setToolTip(QStringLiteral("Filtra per giorno della settimana"));
+        for (int d = 1; d <= 7; ++d)
+            weekdayFilter->addItem(locale.dayName(d, QLocale::LongFormat));
+        weekdayFilter->addItem(QStringLiteral("Tutti"));
+        weekdayFilter->setCurrentIndex(7);
+        row->addWidget(weekdayFilter);
+        break;
+    case AppointmentKind::Monthly:
+        break;
+    }
+}
+
+void AppointmentListPage::connectHandlers()
+{
+    connect(addButton, &QToolButton::clicked, this, &AppointmentListPage::addClick);
+    connect(modifyButton, &QToolButton::clicked, this, &AppointmentListPage::modifyClick);
+    connect(deleteButton, &QToolButton::clicked, this, &AppointmentListPage::deleteClick);
+    connect(duplicateButton, &QToolButton::clicked, this, &AppointmentListPage::duplicateClick);
+    connect(helpButton, &QToolButton::clicked, this, &AppointmentListPage::helpClick);
+    connect(orderButton, &QToolButton::clicked, this, &AppointmentListPage::orderClick);
+    connect(printButton, &QToolButton::clicked, this,
+        [this] { printMenu->popup(printButton->mapToGlobal(QPoint(0, printButton->height()))); });
+    connect(clearFind, &QToolButton::clicked, this, &AppointmentListPage::clearFindClick);
+    connect(findEdit, &QLineEdit::textChanged, this, &AppointmentListPage::findChanged);
+    connect(findEdit, &QLineEdit::returnPressed, this, &AppointmentListPage::findReturnPressed);
+    connect(kindFind, &QComboBox::currentIndexChanged, this, &AppointmentListPage::kindFindChanged);
+    connect(navigator[0], &QToolButton::clicked, this, [this] { selectRow(0); });
+    connect(navigator[1], &QToolButton::clicked, this, [this] { selectRow(std::max(0, currentRow() - 1)); });
+    connect(navigator[2], &QToolButton::clicked, this,
+        [this] { selectRow(std::min(m_model->rowCount() - 1, currentRow() + 1)); });
+    connect(navigator[3], &QToolButton::clicked, this, [this] { selectRow(m_model->rowCount() - 1); });
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        &AppointmentListPage::rowChanged);
+    connect(grid, &QTableView::doubleClicked, this, [this] {
+        if (modifyButton->isEnabled())
+            modifyClick();
+    });
+    if (autoFind) {
+        connect(autoFind, &QCheckBox::clicked, this, &AppointmentListPage::autoFindClicked);
+        connect(periodBox, &QCheckBox::clicked, this, &AppointmentListPage::periodChanged);
+        connect(periodFrom, &QDateEdit::editingFinished, this, &AppointmentListPage::periodChanged);
+        connect(periodTo, &QDateEdit::editingFinished, this, &AppointmentListPage::periodChanged);
+    }
+    if (monthFilter)
+        connect(monthFilter, &QComboBox::currentIndexChanged, this, &AppointmentListPage::refresh);
+    if (weekdayFilter)
+        connect(weekdayFilter, &QComboBox::currentIndexChanged, this, &AppointmentListPage::refresh);
+}
+
+ListFilter AppointmentListPage::currentFilter() const
+{
+    ListFilter f;
+    f.kind = m_kind;
+    f.field = kindFind->currentIndex() == 1 ? SearchField::Note : SearchField::Description;
+    f.text = findEdit->text();
+    f.descending = m_descending;
+    if (periodBox && periodBox->isChecked())
+        f.period = std::pair { periodFrom->date(), periodTo->date() };
+    if (monthFilter && monthFilter->currentIndex() < 12)
+        f.month = monthFilter->currentIndex() + 1;
+    if (weekdayFilter && weekdayFilter->currentIndex() < 7)
+        f.weekday = weekdayFilter->currentText();
+    return f;
+}
+
+void AppointmentListPage::refresh()
+{
+    m_model->setDatePicture(m_host.datePicture ? m_host.datePicture(m_kind) : QString());
+    m_model->refresh(currentFilter());
+    const bool rows = m_model->rowCount() > 0;
+    for (QToolButton *b : { deleteButton, modifyButton, duplicateButton, printButton, orderButton })
+        b->setEnabled(rows);
+    if (m_host.countPanel) {
+        m_host.countPanel(textsOf(m_kind).letter, m_model->rowCount());
+        if (m_kind == AppointmentKind::OneShot)
+            m_host.countPanel(QLatin1Char('D'), std::nullopt);
+    }
+    if (m_host.listOpened)
+        m_host.listOpened();
+    selectRow(rows ? 0 : -1);
+}
+
+int AppointmentListPage::currentRow() const
+{
+    const QModelIndex current = grid->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void AppointmentListPage::selectRow(int row)
+{
+    if (row >= 0 && row < m_model->rowCount())
+        grid->selectRow(row);
+    else
+        grid->setCurrentIndex(QModelIndex());
+    rowChanged();
+}
+
+void AppointmentListPage::rowChanged()
+{
+    const int row = currentRow();
+    if (row < 0) {
+        datePanel->clear();
+        if (yearCount)
+            yearCount->clear();
+        notes->clear();
+        attachmentsButton->setEnabled(false);
+        return;
+    }
+    const Appointment &a = m_model->appointment(row);
+    const QString picture = m_host.datePicture ? m_host.datePicture(m_kind) : QString();
+    const QString blanks = QStringLiteral("   ");
+    switch (m_kind) {
+    case AppointmentKind::OneShot:
+        datePanel->setText(formatDatePicture(a.datefull, picture, *m_host.regional) + blanks);
+        break;
+    case AppointmentKind::Yearly: {
+        const QString text = formatDatePicture(a.datefull, picture, *m_host.regional);
+        if (a.dayofmonth == marker::yearCountOn) {
+            datePanel->setText(text + QLatin1Char(' ') + QString::number(a.datefull.year()) + blanks);
+            const QDate today = m_host.today ? m_host.today() : QDate::currentDate();
+            yearCount->setText(QString::number(completedYears(a.datefull, today))
+                + QStringLiteral(" anni                          "));
+        } else {
+            datePanel->setText(text + blanks);
+            yearCount->clear();
+        }
+        break;
+    }
+    case AppointmentKind::Monthly:
+        datePanel->setText(a.dayofmonth + QString(26, QLatin1Char(' ')));
+        break;
+    case AppointmentKind::Weekly:
+        datePanel->setText(a.dayofweek + blanks);
+        break;
+    }
+    attachmentsButton->setEnabled(!a.ricerca.isEmpty() || !a.allegato.isEmpty());
+    notes->setPlainText(a.note);
+    notes->setVerticalScrollBarPolicy(a.note.isEmpty() ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+void AppointmentListPage::addClick()
+{
+    if ((m_host.readOnly && m_host.readOnly()) || !m_host.openEditor)
+        return;
+    m_host.openEditor(m_kind, std::nullopt);
+    if (m_host.pageChanged)
+        m_host.pageChanged();
+}
+
+void AppointmentListPage::modifyClick()
+{
+    const int row = currentRow();
+    if ((m_host.readOnly && m_host.readOnly()) || !m_host.openEditor || row < 0)
+        return;
+    const bool saved = m_host.openEditor(m_kind, m_model->appointment(row));
+    if (saved || m_kind == AppointmentKind::Yearly)
+        selectRow(std::min(row, m_model->rowCount() - 1));
+    if (m_host.pageChanged)
+        m_host.pageChanged();
+}
+
+void AppointmentListPage::deleteClick()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const Appointment a = m_model->appointment(row);
+    const QString phrase = m_host.deletionPhrase ? m_host.deletionPhrase() : QStringLiteral("\"?");
+    if (!m_host.prompter->question(QStringLiteral(" Stai per eliminare \"") + a.id + phrase))
+        return;
+    deleteAppointment(*m_host.db, a.codimp);
+    refresh();
+    selectRow(rowAfterDelete(row, m_model->rowCount()));
+    if (m_host.pageChanged)
+        m_host.pageChanged();
+}
+
+void AppointmentListPage::duplicateClick()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    if (!duplicateAppointment(*m_host.db, m_model->appointment(row))) {
+        m_host.prompter->information(kDuplicateRefused);
+        return;
+    }
+    refresh();
+    selectRow(row);
+    if (m_host.pageChanged)
+        m_host.pageChanged();
+}
+
+void AppointmentListPage::helpClick()
+{
+    m_host.prompter->information(QString::fromUtf8(textsOf(m_kind).helpText));
+}
+
+void AppointmentListPage::orderClick()
+{
+    m_descending = !m_descending;
+    refresh();
+}
+
+void AppointmentListPage::clearFindClick()
+{
+    if (autoFind)
+        autoFind->setChecked(true);
+    findEdit->clear(); // refreshes through findChanged
+}
+
+void AppointmentListPage::findChanged()
+{
+    clearFind->setEnabled(!findEdit->text().isEmpty());
+    if (!autoFind || autoFind->isChecked())
+        refresh();
+}
+
+void AppointmentListPage::findReturnPressed()
+{
+    if (autoFind)
+        refresh();
+}
+
+void AppointmentListPage::kindFindChanged()
+{
+    if (!autoFind || autoFind->isChecked())
+        refresh();
+    findEdit->setFocus();
+}
+
+void AppointmentListPage::autoFindClicked()
+{
+    if (!autoFind->isChecked()) {
+        m_host.prompter->information(
+            QStringLiteral("Hai disattivato la ricerca automatica mentre digiti. \r"
+                           "Per avviare la ricerca premi il tasto INVIO nella casella di "
+                           "ricerca."));
+    }
+    findEdit->setFocus();
+}
+
+void AppointmentListPage::periodChanged()
+{
+    const bool on = periodBox->isChecked();
+    for (QWidget *w :
+        std::initializer_list<QWidget *> { periodFrom, periodTo, periodFromLabel, periodToLabel })
+        w->setEnabled(on);
+    refresh();
+    if (m_host.pageChanged)
+        m_host.pageChanged();
+}
+
+} // namespace vellamora::agenda

@@ -1,0 +1,143 @@
+#pragma once
+// One of the four appointment list pages ("Giornalieri", "Annuali", "Mensili",
+// "Settimanali"): toolbar, search line, the kind's filter, the grid over its list, the
+// date panel and the notes box. The four are built alike from a table of their
+// differences; their controls carry the system names of each page.
+#include "agenda/AppointmentListModel.h"
+
+#include <QtGui/QColor>
+#include <QtWidgets/QStyledItemDelegate>
+#include <QtWidgets/QWidget>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QTableView;
+class QToolButton;
+
+namespace vellamora {
+
+class Prompter;
+
+namespace agenda {
+
+// What a list page needs from the main window.
+struct ListPageHost
+{
+    Database *db = nullptr;
+    const Regional *regional = nullptr;
+    Prompter *prompter = nullptr;
+    std::function<QDate()> today;
+    // The DataShot / DataYear picture of the settings row.
+    std::function<QString(AppointmentKind)> datePicture;
+    std::function<void(QChar, std::optional<int>)> countPanel;
+    std::function<QString()> deletionPhrase;
+    // Run after every list opening: the list-change mark and the alarm list.
+    std::function<void()> listOpened;
+    std::function<bool()> readOnly;
+    // The resize steps and the page-change handler after a change.
+    std::function<void()> pageChanged;
+    // Add (row empty) or modify an appointment; returns whether something was saved.
+    std::function<bool(AppointmentKind, std::optional<Appointment>)> openEditor;
+    // Grid drawing: style 0 "colorate", 1 "coloratissime", 2 "indicatori".
+    std::function<int()> gridStyle;
+    std::function<QColor()> sectionColour;
+    QColor gridText = Qt::black;
+    QColor titleText = Qt::black;
+    QColor autoDeleteColour = QColor(0xFF, 0, 0);
+    QColor nagColour = QColor(0, 0, 0xFF);
+    QColor suspendedColour = QColor(0x4F, 0x4F, 0x4F);
+};
+
+// Paints the cells of a list grid: alternating backgrounds by style, the selected row in
+// the section colour, marker colours, the note picture in the "Note" column.
+class ListGridDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    ListGridDelegate(const ListPageHost &host, AppointmentKind kind, QObject *parent);
+    void paint(
+        QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // The colours a cell is drawn with: background and text.
+    std::pair<QColor, QColor> cellColours(const QModelIndex &index, bool selected) const;
+    static QPixmap notePicture();
+
+private:
+    const ListPageHost &m_host;
+    AppointmentKind m_kind;
+};
+
+class AppointmentListPage : public QWidget
+{
+    Q_OBJECT
+public:
+    AppointmentListPage(AppointmentKind kind, ListPageHost host, QWidget *parent);
+
+    AppointmentKind kind() const { return m_kind; }
+    AppointmentListModel &model() { return *m_model; }
+    // The list refresh: re-reads the list for the current search, filter and order.
+    void refresh();
+    int currentRow() const;
+    void selectRow(int row);
+
+    // Handlers (public for the main window's menus and for tests).
+    void addClick();
+    void modifyClick();
+    void deleteClick();
+    void duplicateClick();
+    void helpClick();
+    void orderClick();
+    void clearFindClick();
+    void findChanged();
+    void findReturnPressed();
+    void kindFindChanged();
+    void autoFindClicked();
+    void periodChanged();
+    void rowChanged();
+
+    // Controls (object names are the page's system names).
+    QToolButton *addButton = nullptr;
+    QToolButton *deleteButton = nullptr;
+    QToolButton *modifyButton = nullptr;
+    QToolButton *duplicateButton = nullptr;
+    QToolButton *helpButton = nullptr;
+    QToolButton *printButton = nullptr;
+    QToolButton *orderButton = nullptr;
+    QToolButton *attachmentsButton = nullptr;
+    QToolButton *navigator[4] = {};
+    QComboBox *kindFind = nullptr;
+    QLineEdit *findEdit = nullptr;
+    QToolButton *clearFind = nullptr;
+    QCheckBox *periodBox = nullptr; // one-shot
+    QDateEdit *periodFrom = nullptr; // one-shot
+    QDateEdit *periodTo = nullptr; // one-shot
+    QLabel *periodFromLabel = nullptr; // one-shot
+    QLabel *periodToLabel = nullptr; // one-shot
+    QCheckBox *autoFind = nullptr; // one-shot
+    QComboBox *monthFilter = nullptr; // yearly
+    QComboBox *weekdayFilter = nullptr; // weekly
+    QTableView *grid = nullptr;
+    QLabel *datePanel = nullptr;
+    QLabel *yearCount = nullptr; // yearly
+    QPlainTextEdit *notes = nullptr;
+    QMenu *printMenu = nullptr;
+
+private:
+    ListFilter currentFilter() const;
+    void buildToolbar(QWidget *bar);
+    void buildSearch(QWidget *line);
+    void connectHandlers();
+
+    AppointmentKind m_kind;
+    ListPageHost m_host;
+    AppointmentListModel *m_model = nullptr;
+    bool m_descending = false;
+};
+
+} // namespace agenda
+} // namespace vellamora

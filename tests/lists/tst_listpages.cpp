@@ -1,0 +1,374 @@
+// The four list pages driven by their controls, over a real database.
+#include "AgendaFixture.h"
+#include "agenda/AppointmentListPage.h"
+#include "support/TestDoubles.h"
+#include "support/TestMain.h"
+
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QDateEdit>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTableView>
+#include <QtWidgets/QToolButton>
+
+using namespace vellamora;
+using namespace vellamora::agenda;
+
+Q_DECLARE_METATYPE(vellamora::agenda::AppointmentKind)
+
+namespace {
+
+const Regional &italian()
+{
+    static const Regional r = Regional::italian();
+    return r;
+}
+
+// A page of one kind over its own database, with the main window's part played by doubles.
+struct PageFixture
+{
+    explicit PageFixture(AppointmentKind kind)
+    {
+        ListPageHost host;
+        host.db = &data.db;
+        host.regional = &italian();
+        host.prompter = &prompter;
+        host.today = [] { return QDate(2026, 3, 16); };
+        host.datePicture = [](AppointmentKind k) {
+            return k == AppointmentKind::Yearly ? QStringLiteral("d mmmm")
+                                                : QStringLiteral("dddd d mmmm yyyy");
+        };
+        host.countPanel = [this](QChar letter, std::optional<int> rows) {
+            if (rows)
+                counts << QString(letter) + QLatin1Char('=') + QString::number(*rows);
+        };
+        host.deletionPhrase = [] { return QStringLiteral("\"?"); };
+        host.listOpened = [this] { ++opened; };
+        host.readOnly = [this] { return readOnly; };
+        host.openEditor = [this](AppointmentKind, std::optional<Appointment> row) {
+            edited << (row ? row->id : QStringLiteral("new"));
+            return true;
+        };
+        host.gridStyle = [this] { return style; };
+        host.sectionColour = [] { return QColor(0x40, 0x80, 0xC0); };
+        host.suspendedColour = QColor(0x4F, 0x4F, 0x4F);
+        host.autoDeleteColour = QColor(0xFF, 0, 0);
+        host.nagColour = QColor(0, 0, 0xFF);
+        page = std::make_unique<AppointmentListPage>(kind, host, nullptr);
+        page->resize(800, 500);
+    }
+    template<typename T> T *child(const char *name) const
+    {
+        T *c = page->findChild<T *>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+    QStringList shown() const
+    {
+        QStringList ids;
+        for (int r = 0; r < page->model().rowCount(); ++r)
+            ids << page->model().appointment(r).id;
+        return ids;
+    }
+
+    test::AgendaDatabase data;
+    test::ScriptedPrompter prompter;
+    QStringList counts;
+    QStringList edited;
+    int opened = 0;
+    int style = 0;
+    bool readOnly = false;
+    std::unique_ptr<AppointmentListPage> page;
+};
+
+} // namespace
+
+class TestListPages : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void controlsAndHints_data();
+    void controlsAndHints();
+    void typingSearches_data();
+    void typingSearches();
+    void oneShotAutomaticSearchOff();
+    void filters();
+    void deleteSelectsTheRightRow_data();
+    void deleteSelectsTheRightRow();
+    void duplicate();
+    void panels();
+    void readOnlyRefusesEditors();
+    void gridColours();
+};
+
+void TestListPages::controlsAndHints_data()
+{
+    QTest::addColumn<AppointmentKind>("kind");
+    QTest::addColumn<QString>("add");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("find");
+    QTest::newRow("Giornalieri") << AppointmentKind::OneShot << "SpeedButtonadShot"
+                                 << "Inserisci un nuovo impegno giornaliero"
+                                 << "Edit_Find_Shot";
+    QTest::newRow("Annuali") << AppointmentKind::Yearly << "SpeedButtonAddYear"
+                             << "Inserisci un nuovo impegno annuale"
+                             << "Edit_Find_Anno";
+    QTest::newRow("Mensili") << AppointmentKind::Monthly << "SpeedButtonAggMese"
+                             << "Inserisci un nuovo impegno mensile"
+                             << "Edit_Find_Mese";
+    QTest::newRow("Settimanali") << AppointmentKind::Weekly << "SpeedButtonAggWeek"
+                                 << "Inserisci un nuovo impegno settimanale"
+                                 << "Edit_Find_Week";
+}
+
+// An empty list disables what needs a row; the first appointment enables it.
+void TestListPages::controlsAndHints()
+{
+    QFETCH(AppointmentKind, kind);
+    QFETCH(QString, add);
+    QFETCH(QString, hint);
+    QFETCH(QString, find);
+    PageFixture f(kind);
+    f.page->refresh();
+    QCOMPARE(f.child<QToolButton>(add.toLatin1().constData())->toolTip(), hint);
+    QVERIFY(f.child<QLineEdit>(find.toLatin1().constData()));
+    QVERIFY(!f.page->deleteButton->isEnabled());
+    QVERIFY(!f.page->modifyButton->isEnabled());
+    QVERIFY(!f.page->orderButton->isEnabled());
+    const QDate d(2026, 3, 16);
+    f.data.add(kind == AppointmentKind::OneShot ? test::oneShot(QStringLiteral("a"), d)
+            : kind == AppointmentKind::Yearly   ? test::yearly(QStringLiteral("a"), d, italian())
+            : kind == AppointmentKind::Monthly  ? test::monthly(QStringLiteral("a"), d)
+                                                : test::weekly(QStringLiteral("a"), d, italian()));
+    f.page->refresh();
+    for (QToolButton *b : { f.page->deleteButton, f.page->modifyButton, f.page->duplicateButton,
+             f.page->printButton, f.page->orderButton })
+        QVERIFY(b->isEnabled());
+    QVERIFY(f.opened >= 2);
+    QCOMPARE(f.counts.last(), QString(kindLetter(kind)) + QStringLiteral("=1"));
+}
+
+void TestListPages::typingSearches_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("double quote") << "\"dott" << 0 << QStringList { "Visita \"Dott. Neri\"" };
+    QTest::newRow("apostrophe") << "l'av" << 0 << QStringList { "Dall'avvocato" };
+    QTest::newRow("note alone") << "fattura" << 1 << QStringList { "Affitto" };
+    QTest::newRow("nothing") << "zzz" << 0 << QStringList {};
+}
+
+void TestListPages::typingSearches()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, field);
+    QFETCH(QStringList, expected);
+    PageFixture f(AppointmentKind::Monthly);
+    f.data.add(test::monthly(QStringLiteral("Visita \"Dott. Neri\""), QDate(2026, 3, 2)));
+    f.data.add(test::monthly(QStringLiteral("Dall'avvocato"), QDate(2026, 3, 3)));
+    Appointment rent = test::monthly(QStringLiteral("Affitto"), QDate(2026, 3, 1));
+    rent.note = QStringLiteral("con la fattura");
+    f.data.add(rent);
+    f.page->refresh();
+    QCOMPARE(f.shown().size(), 3);
+    QVERIFY(!f.page->clearFind->isEnabled());
+    f.page->kindFind->setCurrentIndex(field);
+    QTest::keyClicks(f.page->findEdit, typed);
+    QCOMPARE(f.shown(), expected);
+    QCOMPARE(f.counts.last(), QStringLiteral("M=%1").arg(expected.size()));
+    QVERIFY(f.prompter.shown.empty()); // no engine error
+    QVERIFY(f.page->clearFind->isEnabled());
+    QTest::mouseClick(f.page->clearFind, Qt::LeftButton);
+    QCOMPARE(f.shown().size(), 3);
+    QVERIFY(!f.page->clearFind->isEnabled());
+}
+
+void TestListPages::oneShotAutomaticSearchOff()
+{
+    PageFixture f(AppointmentKind::OneShot);
+    f.data.add(test::oneShot(QStringLiteral("Cena"), QDate(2026, 5, 10)));
+    f.data.add(test::oneShot(QStringLiteral("Pranzo"), QDate(2026, 5, 11)));
+    f.page->refresh();
+    f.page->autoFind->click();
+    QVERIFY(!f.page->autoFind->isChecked());
+    QCOMPARE(f.prompter.texts(QStringLiteral("information")),
+        QStringList {
+            "Hai disattivato la ricerca automatica mentre digiti. \rPer avviare la ricerca premi il "
+            "tasto INVIO nella casella di ricerca." });
+    QTest::keyClicks(f.page->findEdit, QStringLiteral("cena"));
+    QCOMPARE(f.shown().size(), 2);
+    QTest::keyClick(f.page->findEdit, Qt::Key_Return);
+    QCOMPARE(f.shown(), QStringList { "Cena" });
+    // The clear button ticks the automatic search again.
+    QTest::mouseClick(f.page->clearFind, Qt::LeftButton);
+    QVERIFY(f.page->autoFind->isChecked());
+    QCOMPARE(f.shown().size(), 2);
+}
+
+void TestListPages::filters()
+{
+    PageFixture one(AppointmentKind::OneShot);
+    for (int day = 9; day <= 13; ++day)
+        one.data.add(test::oneShot(QString::number(day), QDate(2026, 5, day)));
+    one.page->refresh();
+    QVERIFY(!one.page->periodFrom->isEnabled());
+    one.page->periodFrom->setDate(QDate(2026, 5, 12));
+    one.page->periodTo->setDate(QDate(2026, 5, 10));
+    one.page->periodBox->click();
+    QVERIFY(one.page->periodFrom->isEnabled());
+    QCOMPARE(one.shown(), (QStringList { "10", "11", "12" }));
+    QTest::mouseClick(one.page->orderButton, Qt::LeftButton);
+    QCOMPARE(one.shown(), (QStringList { "12", "11", "10" }));
+
+    PageFixture year(AppointmentKind::Yearly);
+    year.data.add(test::yearly(QStringLiteral("marzo"), QDate(1990, 3, 20), italian()));
+    year.data.add(test::yearly(QStringLiteral("dicembre"), QDate(2000, 12, 4), italian()));
+    year.page->refresh();
+    QCOMPARE(year.page->monthFilter->currentText(), QStringLiteral("Tutti"));
+    year.page->monthFilter->setCurrentIndex(2);
+    QCOMPARE(year.shown(), QStringList { "marzo" });
+
+    PageFixture week(AppointmentKind::Weekly);
+    week.data.add(test::weekly(QStringLiteral("lun"), QDate(2026, 3, 16), italian()));
+    week.data.add(test::weekly(QStringLiteral("mer"), QDate(2026, 3, 18), italian()));
+    week.page->refresh();
+    QCOMPARE(week.page->weekdayFilter->itemText(0), QStringLiteral("lunedì"));
+    week.page->weekdayFilter->setCurrentIndex(2);
+    QCOMPARE(week.shown(), QStringList { "mer" });
+}
+
+void TestListPages::deleteSelectsTheRightRow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("middle: the next takes its place") << 1 << true << QStringList { "1", "3" } << 1;
+    QTest::newRow("last: the new last") << 2 << true << QStringList { "1", "2" } << 1;
+    QTest::newRow("No keeps everything") << 1 << false << QStringList { "1", "2", "3" } << 1;
+}
+
+void TestListPages::deleteSelectsTheRightRow()
+{
+    QFETCH(int, row);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, left);
+    QFETCH(int, selected);
+    PageFixture f(AppointmentKind::Monthly);
+    for (int day = 1; day <= 3; ++day)
+        f.data.add(test::monthly(QString::number(day), QDate(2026, 3, day)));
+    f.page->refresh();
+    f.page->selectRow(row);
+    f.prompter.answers = { yes };
+    QTest::mouseClick(f.page->deleteButton, Qt::LeftButton);
+    QCOMPARE(f.prompter.texts(QStringLiteral("question")),
+        QStringList { QStringLiteral(" Stai per eliminare \"%1\"?").arg(row + 1) });
+    QCOMPARE(f.shown(), left);
+    QCOMPARE(f.page->currentRow(), selected);
+}
+
+void TestListPages::duplicate()
+{
+    PageFixture f(AppointmentKind::Yearly);
+    Appointment birthday = test::yearly(QStringLiteral("Compleanno di Anna"), QDate(1990, 3, 20), italian());
+    birthday.dayindex = 4;
+    f.data.add(birthday);
+    f.data.add(test::yearly(QStringLiteral("Anniversario"), QDate(2000, 4, 1), italian()));
+    f.page->refresh();
+    f.page->selectRow(0);
+    QTest::mouseClick(f.page->duplicateButton, Qt::LeftButton);
+    QCOMPARE(
+        f.prompter.texts(), QStringList { "Gli eventi collegati ai contatti non possono essere duplicati." });
+    QCOMPARE(f.shown().size(), 2);
+    f.page->selectRow(1);
+    QTest::mouseClick(f.page->duplicateButton, Qt::LeftButton);
+    QCOMPARE(f.shown(), (QStringList { "Compleanno di Anna", "Anniversario", "Anniversario" }));
+    QCOMPARE(f.page->currentRow(), 1);
+}
+
+void TestListPages::panels()
+{
+    PageFixture year(AppointmentKind::Yearly);
+    Appointment a = test::yearly(QStringLiteral("Nozze"), QDate(2000, 3, 20), italian());
+    a.dayofmonth = QStringLiteral("SI");
+    a.note = QStringLiteral("fiori");
+    a.allegato = QStringLiteral("foto.jpg");
+    year.data.add(a);
+    year.data.add(test::yearly(QStringLiteral("Ferie"), QDate(2000, 8, 1), italian()));
+    year.page->refresh();
+    QCOMPARE(year.page->datePanel->text(), QStringLiteral("20 marzo 2000   "));
+    QCOMPARE(year.page->yearCount->text(), QStringLiteral("25 anni                          "));
+    QCOMPARE(year.page->notes->toPlainText(), QStringLiteral("fiori"));
+    QVERIFY(year.page->attachmentsButton->isEnabled());
+    QTest::mouseClick(year.page->navigator[3], Qt::LeftButton);
+    QCOMPARE(year.page->datePanel->text(), QStringLiteral("1 agosto   "));
+    QCOMPARE(year.page->yearCount->text(), QString());
+    QVERIFY(!year.page->attachmentsButton->isEnabled());
+
+    PageFixture month(AppointmentKind::Monthly);
+    month.data.add(test::monthly(QStringLiteral("Bolletta"), QDate(2026, 3, 5)));
+    month.page->refresh();
+    QCOMPARE(month.page->datePanel->text(), QStringLiteral("05") + QString(26, QLatin1Char(' ')));
+    QCOMPARE(month.page->grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Giorno"));
+}
+
+void TestListPages::readOnlyRefusesEditors()
+{
+    PageFixture f(AppointmentKind::Weekly);
+    f.data.add(test::weekly(QStringLiteral("Nuoto"), QDate(2026, 3, 16), italian()));
+    f.page->refresh();
+    f.readOnly = true;
+    QTest::mouseClick(f.page->addButton, Qt::LeftButton);
+    QTest::mouseClick(f.page->modifyButton, Qt::LeftButton);
+    QVERIFY(f.edited.isEmpty());
+    f.readOnly = false;
+    QTest::mouseClick(f.page->addButton, Qt::LeftButton);
+    QTest::mouseClick(f.page->modifyButton, Qt::LeftButton);
+    QCOMPARE(f.edited, (QStringList { "new", "Nuoto" }));
+}
+
+void TestListPages::gridColours()
+{
+    PageFixture f(AppointmentKind::OneShot);
+    Appointment x = test::oneShot(QStringLiteral("x"), QDate(2026, 1, 1));
+    x.dayofweek = QStringLiteral("X");
+    Appointment t = test::oneShot(QStringLiteral("t"), QDate(2026, 1, 2));
+    t.dayofweek = QStringLiteral("T");
+    Appointment s = test::oneShot(QStringLiteral("s"), QDate(2026, 1, 3));
+    s.dayofweek = QStringLiteral("X");
+    s.sospeso = QStringLiteral("Y"); // suspended wins over the marker
+    for (const Appointment &a : { x, t, s })
+        f.data.add(a);
+    f.page->refresh();
+    auto *delegate = qobject_cast<ListGridDelegate *>(f.page->grid->itemDelegate());
+    QVERIFY(delegate);
+    const auto colours = [&](int row, bool selected) {
+        return delegate->cellColours(f.page->model().index(row, 3), selected);
+    };
+    QCOMPARE(colours(0, false), std::pair(QColor(0xF4, 0xF4, 0xF4), QColor(0xFF, 0, 0)));
+    QCOMPARE(colours(1, false), std::pair(QColor(Qt::white), QColor(0, 0, 0xFF)));
+    QCOMPARE(colours(2, false).second, QColor(0x4F, 0x4F, 0x4F));
+    QCOMPARE(colours(1, true).first, QColor(0x40, 0x80, 0xC0));
+    f.style = 1; // coloratissime: the section colour blended with white, 80 and 70
+    QCOMPARE(colours(0, false).first,
+        QColor(
+            0x40 + (255 - 0x40) * 80 / 100, 0x80 + (255 - 0x80) * 80 / 100, 0xC0 + (255 - 0xC0) * 80 / 100));
+    QCOMPARE(colours(1, false).first,
+        QColor(
+            0x40 + (255 - 0x40) * 70 / 100, 0x80 + (255 - 0x80) * 70 / 100, 0xC0 + (255 - 0xC0) * 70 / 100));
+    f.page->show();
+    QVERIFY(!f.page->grid->grab().isNull()); // every cell paints without a fault
+}
+
+int runListPages(int argc, char **argv)
+{
+    return vellamora::test::runTests<QApplication, TestListPages>(argc, argv);
+}
+
+#include "tst_listpages.moc"
