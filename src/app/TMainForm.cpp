@@ -1275,12 +1275,29 @@ void TMainForm::applyTheme(const QString &name)
         if (const auto lines = theme::readLines(folder + QStringLiteral("Colors.clr")))
             colours = theme::readColours(*lines);
         storeSectionColours(colours);
+        addContactMapPicture();
     } catch (const colour::ColourError &e) {
         // The rest of the theme is abandoned; what was applied before stays.
         m_services.prompter.errorReport(e.text());
     } catch (const StoreError &e) {
         m_services.prompter.errorReport(e.text());
     }
+}
+
+void TMainForm::addContactMapPicture()
+{
+    // Default folders written by older versions lack the map picture: it is saved from the
+    // glyph the map button holds now.
+    const QString path = theme::themeFolder(m_services.programFolder, theme::defaultThemeName())
+        + QStringLiteral("contact_map.bmp");
+    if (QFileInfo::exists(path))
+        return;
+    QImage glyph = m_glyphs.glyph(QStringLiteral("SpeedButtonGoMap"));
+    if (glyph.isNull())
+        glyph = theme::builtinGlyph(QStringLiteral("contact_map"));
+    if (!glyph.convertToFormat(QImage::Format_RGB888).save(path, "BMP"))
+        m_services.prompter.errorReport(
+            QStringLiteral("Impossibile creare il file ") + QDir::toNativeSeparators(path));
 }
 
 void TMainForm::applyGlyphs()

@@ -248,6 +248,7 @@ private:
     theme::GlyphBoard m_glyphs;
     theme::FontSettings m_fonts;
     void applyGlyphs();
+    void addContactMapPicture();
     void startupTheme();
     int m_trayImage = 4;
     int m_dayChanges = 0;

@@ -92,4 +92,6 @@ private Q_SLOTS:
     void focusColours();
     void dialogScale_data();
     void dialogScale();
+    void contactMapAddedToOldDefault();
+    void badColoursFile();
 };

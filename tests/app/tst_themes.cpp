@@ -466,3 +466,45 @@ void TestThemes::dialogScale()
     QCOMPARE(titlePoints, basePoints * factor);
     QCOMPARE(margin, qRound(4 * factor));
 }
+
+// ---------------------------------------------------------------- theme files
+
+void TestThemes::contactMapAddedToOldDefault()
+{
+    // A default folder written by an older version gains the map picture at the next theme application.
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString map = f.programFolder() + QStringLiteral("themes/default/contact_map.bmp");
+    QVERIFY(QFile::remove(map));
+    form.reapplyTheme();
+    const QImage saved(map);
+    QCOMPARE(saved.size(), QSize(64, 32));
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB888),
+        theme::builtinGlyph(QStringLiteral("contact_map")).convertToFormat(QImage::Format_RGB888));
+}
+
+void TestThemes::badColoursFile()
+{
+    // A bad line of Colors.clr is reported; the rest of the theme is abandoned and what was
+    // applied before the error stays.
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    f.prompter.clear();
+    const QString folder = themeFolder(f, QStringLiteral("rotto"));
+    QStringList fonts = theme::builtinFontsLines();
+    fonts[8] = QStringLiteral("clRed");
+    theme::writeText(folder + QStringLiteral("Fonts.txt"), theme::linesText(fonts));
+    theme::writeText(folder + QStringLiteral("Colors.clr"), QStringLiteral("clRed\r\nclLime\r\nverdino\r\n"));
+    const QString map = f.programFolder() + QStringLiteral("themes/default/contact_map.bmp");
+    QVERIFY(QFile::remove(map));
+
+    form.applyTheme(QStringLiteral("rotto"));
+    const QStringList errors = f.prompter.texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).contains(QStringLiteral("verdino")), qPrintable(errors.at(0)));
+    QCOMPARE(storedColours(form), colour::kBuiltinSections);
+    QCOMPARE(form.tabFontColour(), QColor(Qt::red)); // applied before the colours
+    QVERIFY(!QFileInfo::exists(map)); // a later step
+}
