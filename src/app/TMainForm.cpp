@@ -1,5 +1,7 @@
 #include "app/TMainForm.h"
 
+#include "agenda/AppointmentListPage.h"
+
 #include "app/DatePicture.h"
 #include "app/NamedControl.h"
 #include "app/SettingsStore.h"
@@ -198,6 +200,8 @@ void TMainForm::buildPages()
         PageControlMenu->addTab(page, QString::fromUtf8(p.caption));
     }
 
+    buildListPages();
+
     // The agenda page: its date, count panel and message panel.
     auto *today = new QVBoxLayout(TabSheetTODAY);
     auto *header = new QHBoxLayout;
@@ -218,6 +222,44 @@ void TMainForm::buildPages()
     Panel_MEssaggio->setMinimumHeight(28);
     today->addWidget(Panel_MEssaggio);
     today->addStretch(1);
+}
+
+void TMainForm::buildListPages()
+{
+    const std::array<QWidget *, 4> sheets { TabSheetShot, TabSheetYEAR, TabSheetMonth, TabSheetWEEK };
+    const AppointmentKind kinds[] = { AppointmentKind::OneShot, AppointmentKind::Yearly, AppointmentKind::Monthly,
+        AppointmentKind::Weekly };
+    for (int i = 0; i < 4; ++i) {
+        agenda::ListPageHost host;
+        host.db = &m_db;
+        host.regional = &m_services.regional;
+        host.prompter = &m_services.prompter;
+        host.today = [this] { return m_services.clock.today(); };
+        host.datePicture = [this](AppointmentKind kind) {
+            const bool yearly = kind == AppointmentKind::Yearly;
+            const QString picture = m_settings.text(yearly ? QStringLiteral("DataYear") : QStringLiteral("DataShot"));
+            if (!picture.isEmpty())
+                return picture;
+            return yearly ? QStringLiteral("d mmmm") : QStringLiteral("dddd d mmmm yyyy");
+        };
+        host.countPanel = [this](QChar letter, std::optional<int> rows) { countPanel(letter, rows); };
+        host.deletionPhrase = [this] { return deletionPhrase(); };
+        host.listOpened = [this] { m_listChange.set(); };
+        host.readOnly = [this] { return m_readOnly; };
+        host.pageChanged = [this] { pageChanged(); };
+        host.gridStyle = [this] { return m_fonts.gridStyle.value_or(0); };
+        host.sectionColour = [this, i] { return sectionColour(i); };
+        auto *layout = new QVBoxLayout(sheets[size_t(i)]);
+        layout->setContentsMargins(0, 0, 0, 0);
+        m_listPages[size_t(i)] = new agenda::AppointmentListPage(kinds[i], host, sheets[size_t(i)]);
+        layout->addWidget(m_listPages[size_t(i)]);
+    }
+}
+
+void TMainForm::refreshLists()
+{
+    for (agenda::AppointmentListPage *page : m_listPages)
+        page->refresh();
 }
 
 void TMainForm::buildLockPanel()
@@ -363,6 +405,7 @@ void TMainForm::runStartupSequence()
         m_databaseReady = true;
         refreshAlarmList();
         refreshDayAgenda();
+        refreshLists();
         applyWindowSize();
         startupCheck();
     } catch (const StoreError &e) {
@@ -591,6 +634,7 @@ void TMainForm::dayChange()
     try {
         agenda::cleanupOneShot(m_db, m_services.clock.today());
         refreshAlarmList();
+        refreshLists();
         SpeedButtonTodayClick();
         startupCheck();
     } catch (const StoreError &e) {

@@ -11,6 +11,7 @@
 #include <QtCore/QRandomGenerator>
 #include <QtGui/QColor>
 #include <QtWidgets/QWidget>
+#include <array>
 #include <memory>
 
 class QCheckBox;
@@ -29,6 +30,9 @@ class QAction;
 
 namespace vellamora {
 
+namespace agenda {
+class AppointmentListPage;
+}
 class SectionTabWidget;
 class TitleBarPicture;
 
@@ -89,6 +93,9 @@ public:
     QString deletionPhrase();
     // Run on every page change, by the user or in code.
     void pageChanged();
+    // The list pages Giornalieri, Annuali, Mensili, Settimanali (0..3) and their refresh.
+    agenda::AppointmentListPage *listPage(int index) const { return m_listPages.at(size_t(index)); }
+    void refreshLists();
     // The list-change mark: set when an appointment list opens.
     agenda::ListChangeMark &listChangeMark() { return m_listChange; }
 
@@ -219,6 +226,8 @@ private:
     OptionsPage *m_options = nullptr;
     QStackedLayout *m_lockStack = nullptr;
     agenda::ListChangeMark m_listChange;
+    std::array<agenda::AppointmentListPage *, 4> m_listPages {};
+    void buildListPages();
     QRandomGenerator m_random { QRandomGenerator::securelySeeded() };
     QColor m_pageColour = Qt::white;
     QString m_themeName = QStringLiteral("default");
