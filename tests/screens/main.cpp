@@ -4,6 +4,7 @@
 #include "app/Regional.h"
 #include "app/Services.h"
 #include "app/TMainForm.h"
+#include "app/OptionsPage.h"
 #include "app/TTabShowForm.h"
 #include "store/Database.h"
 #include "store/OpenDatabase.h"
@@ -11,6 +12,7 @@
 #include "support/TestDoubles.h"
 #include "themes/ThemeFiles.h"
 #include <QtGui/QPainter>
+#include <QtGui/QPainterPath>
 
 #include <QtCore/QDir>
 #include <QtCore/QTemporaryDir>
@@ -78,6 +80,14 @@ int main(int argc, char **argv)
     form.TimerOrologioTimer();
 
     auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControlMenu"));
+    // The section colour panels lie on a sheet the window keeps out of sight: rendered on their own.
+    auto colourSheet = [&](const char *name) {
+        QWidget &sheet = form.options().colourSheet();
+        sheet.resize(form.options().size());
+        const QString file = out + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
+        sheet.grab().save(file);
+        std::printf("%s\n", qPrintable(file));
+    };
     const QString main = out + QStringLiteral("/main-window.png");
     pages->setCurrentWidget(form.TabSheetTODAY);
     QTest::qWait(50);
@@ -92,6 +102,7 @@ int main(int argc, char **argv)
         form.grab().save(file);
         std::printf("%s\n", qPrintable(file));
     }
+    colourSheet("colours");
 
     // A second theme written here: other colours, a full-width title bar picture, a few glyphs.
     {
@@ -108,14 +119,29 @@ int main(int argc, char **argv)
         wave.setColorAt(0, QColor(0x1E, 0x5A, 0x8C));
         wave.setColorAt(1, QColor(0x8C, 0xC8, 0xE6));
         painter.fillRect(bar.rect(), wave);
-        painter.setPen(Qt::white);
-        painter.setFont(QFont(QStringLiteral("Liberation Serif"), 18, QFont::Bold));
-        painter.drawText(bar.rect(), Qt::AlignCenter, QStringLiteral("Vellamora ~ mare"));
+        // Light crests only: the clock label is drawn over the middle of the picture.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(255, 255, 255, 110), 2));
+        for (int row = 0; row < 3; ++row) {
+            QPainterPath crest;
+            crest.moveTo(0, 12 + row * 9);
+            for (int x = 0; x < 600; x += 40)
+                crest.quadTo(x + 20, 6 + row * 9, x + 40, 12 + row * 9);
+            painter.drawPath(crest);
+        }
         painter.end();
         bar.save(mare + QStringLiteral("barra_mid_x.bmp"), "BMP");
-        theme::builtinGlyph(QStringLiteral("vm_refresh"))
-            .mirrored(true, false)
-            .save(mare + QStringLiteral("vm_kill.bmp"), "BMP");
+        // Each half (normal, disabled) mirrored in its place.
+        {
+            const QImage refresh = theme::builtinGlyph(QStringLiteral("vm_refresh"));
+            const int half = refresh.width() / 2;
+            QImage kill(refresh.size(), QImage::Format_RGB32);
+            QPainter halves(&kill);
+            halves.drawImage(0, 0, refresh.copy(0, 0, half, refresh.height()).mirrored(true, false));
+            halves.drawImage(half, 0, refresh.copy(half, 0, half, refresh.height()).mirrored(true, false));
+            halves.end();
+            kill.save(mare + QStringLiteral("vm_kill.bmp"), "BMP");
+        }
         theme::builtinGlyph(QStringLiteral("help_web")).save(mare + QStringLiteral("vm_about.bmp"), "BMP");
         form.applyTheme(QStringLiteral("mare"));
         for (int i = 0; i < pages->count(); ++i) {
@@ -126,6 +152,7 @@ int main(int argc, char **argv)
             form.grab().save(file);
             std::printf("%s\n", qPrintable(file));
         }
+        colourSheet("mare-colours");
         form.reapplyTheme();
         pages->setCurrentWidget(form.TabSheetTODAY);
     }
