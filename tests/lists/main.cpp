@@ -1,6 +1,9 @@
-int runListPages(int argc, char **argv);
+#include "support/TestMain.h"
+#include "tests.h"
+
+#include <QtWidgets/QApplication>
 
 int main(int argc, char **argv)
 {
-    return runListPages(argc, argv);
+    return vellamora::test::runTests<QApplication, TestListPages, TestEditors>(argc, argv);
 }

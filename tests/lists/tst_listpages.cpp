@@ -1,4 +1,6 @@
 // The four list pages driven by their controls, over a real database.
+#include "tests.h"
+
 #include "AgendaFixture.h"
 #include "agenda/AppointmentListPage.h"
 #include "support/TestDoubles.h"
@@ -87,24 +89,6 @@ struct PageFixture
 };
 
 } // namespace
-
-class TestListPages : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void controlsAndHints_data();
-    void controlsAndHints();
-    void typingSearches_data();
-    void typingSearches();
-    void oneShotAutomaticSearchOff();
-    void filters();
-    void deleteSelectsTheRightRow_data();
-    void deleteSelectsTheRightRow();
-    void duplicate();
-    void panels();
-    void readOnlyRefusesEditors();
-    void gridColours();
-};
 
 void TestListPages::controlsAndHints_data()
 {
@@ -365,10 +349,3 @@ void TestListPages::gridColours()
     f.page->show();
     QVERIFY(!f.page->grid->grab().isNull()); // every cell paints without a fault
 }
-
-int runListPages(int argc, char **argv)
-{
-    return vellamora::test::runTests<QApplication, TestListPages>(argc, argv);
-}
-
-#include "tst_listpages.moc"

@@ -1,0 +1,37 @@
+#pragma once
+#include <QtCore/QObject>
+
+// The four list pages driven by their controls, over a real database.
+class TestListPages : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void controlsAndHints_data();
+    void controlsAndHints();
+    void typingSearches_data();
+    void typingSearches();
+    void oneShotAutomaticSearchOff();
+    void filters();
+    void deleteSelectsTheRightRow_data();
+    void deleteSelectsTheRightRow();
+    void duplicate();
+    void panels();
+    void readOnlyRefusesEditors();
+    void gridColours();
+};
+
+// The add and modify dialogs of the four kinds, filled and confirmed by their controls.
+class TestEditors : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void addEachKind_data();
+    void addEachKind();
+    void timesAreChecked_data();
+    void timesAreChecked();
+    void stayOpenInsertsTwice();
+    void modifyKeepsOrResetsDone_data();
+    void modifyKeepsOrResetsDone();
+    void oneShotOptionRules();
+    void birthdayMode();
+};
