@@ -188,7 +188,14 @@ QWidget *OptionsPage::buildOptions()
     ScrollBox1->setFixedHeight(40);
     archivesBox->addWidget(ScrollBox1);
     grid->addWidget(archives, 3, 0, 1, 2);
-    grid->setRowStretch(4, 1);
+
+    // The theme in use.
+    auto *themeBox = new QGroupBox(QStringLiteral("Tema"), page);
+    auto *themeRow = new QHBoxLayout(themeBox);
+    NAMED(Label_NomeTema, QLabel, themeBox);
+    themeRow->addWidget(Label_NomeTema, 1);
+    grid->addWidget(themeBox, 4, 0, 1, 2);
+    grid->setRowStretch(5, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     return page;

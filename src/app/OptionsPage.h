@@ -124,6 +124,7 @@ public:
     QToolButton *SpeedButton_VaiSpeciale = nullptr;
     QScrollArea *ScrollBox1 = nullptr;
     QLabel *Label_Archives_Folder = nullptr;
+    QLabel *Label_NomeTema = nullptr;
 
     QFrame *Panel_special = nullptr;
     QLineEdit *Edit_ImpostaPSW = nullptr;

@@ -1283,6 +1283,8 @@ void TMainForm::reapplyTheme()
 void TMainForm::applyTheme(const QString &name)
 {
     const QString folder = theme::themeFolder(m_services.programFolder, name);
+    // The label names the current theme, whichever folder is being applied.
+    m_options->Label_NomeTema->setText(QStringLiteral("Tema [") + m_themeName + QLatin1Char(']'));
     try {
         theme::ensureTextFiles(folder);
     } catch (const theme::ThemeFileError &e) {

@@ -133,6 +133,8 @@ void TestThemes::titleBarResetByNextTheme()
     writePicture(folder + QStringLiteral("barra_mid_x.bmp"), QSize(300, 40), Qt::blue);
     form.applyTheme(QStringLiteral("barra"));
     QVERIFY(!form.Image_barra_mid->picture().isNull());
+    // The label names the current theme, not the folder just applied.
+    QCOMPARE(form.options().Label_NomeTema->text(), QStringLiteral("Tema [default]"));
     form.applyTheme(QStringLiteral("default"));
     QVERIFY(form.Image_barra_mid->picture().isNull());
     QVERIFY(form.Image_barra_sx->isVisibleTo(form.panel_credit0));
