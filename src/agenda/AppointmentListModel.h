@@ -32,6 +32,7 @@ public:
     AppointmentKind kind() const { return m_kind; }
     // The date picture of the "Data" column (DataShot for one-shot, DataYear for yearly).
     void setDatePicture(const QString &picture);
+    const QString &datePicture() const { return m_datePicture; }
     // Re-reads the list for `filter` (its kind is this model's).
     void refresh(ListFilter filter);
     const ListFilter &filter() const { return m_filter; }

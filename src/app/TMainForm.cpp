@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "agenda/AppointmentEditor.h"
 #include "agenda/AppointmentListPage.h"
 
 #include "app/DatePicture.h"
@@ -249,6 +250,25 @@ void TMainForm::buildListPages()
         host.pageChanged = [this] { pageChanged(); };
         host.gridStyle = [this] { return m_fonts.gridStyle.value_or(0); };
         host.sectionColour = [this, i] { return sectionColour(i); };
+        host.openEditor = [this, i](AppointmentKind kind, std::optional<Appointment> row) {
+            agenda::EditorContext context;
+            context.db = &m_db;
+            context.regional = &m_services.regional;
+            context.prompter = &m_services.prompter;
+            context.shownDate = DateTimePickerTODAY->date();
+            context.today = m_services.clock.today();
+            context.datePicture = m_listPages[size_t(i)]->model().datePicture();
+            context.advanceNoticeOn = m_options->CheckBoxFuturo->isChecked();
+            context.advanceNoticeDays = m_options->SpinEditFuturo->value();
+            bool saved = false;
+            context.saved = [this, i, &saved] {
+                saved = true;
+                m_listPages[size_t(i)]->refresh();
+            };
+            agenda::AppointmentEditor dialog(kind, std::move(context), std::move(row), this);
+            m_services.runModal(dialog);
+            return saved;
+        };
         auto *layout = new QVBoxLayout(sheets[size_t(i)]);
         layout->setContentsMargins(0, 0, 0, 0);
         m_listPages[size_t(i)] = new agenda::AppointmentListPage(kinds[i], host, sheets[size_t(i)]);

@@ -5,5 +5,5 @@
 
 int main(int argc, char **argv)
 {
-    return vellamora::test::runTests<QApplication, TestListPages, TestEditors>(argc, argv);
+    return vellamora::test::runTests<QApplication, TestListPages, TestEditors, TestListsInWindow>(argc, argv);
 }

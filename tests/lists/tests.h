@@ -35,3 +35,11 @@ private Q_SLOTS:
     void oneShotOptionRules();
     void birthdayMode();
 };
+
+// The list pages and their dialogs inside the real main window.
+class TestListsInWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void addThroughTheWindow();
+};
