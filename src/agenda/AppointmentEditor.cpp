@@ -107,6 +107,7 @@ AppointmentEditor::AppointmentEditor(
     CheckBox_scadenza->setText(QStringLiteral("Scadenza"));
     DateTimePicker_scadenza = named<QDateEdit>(this, "DateTimePicker_scadenza");
     DateTimePicker_scadenza->setCalendarPopup(true);
+    DateTimePicker_scadenza->setLocale(m_context.regional->locale);
     DateTimePicker_scadenza->setEnabled(false);
     auto *expiry = new QHBoxLayout;
     expiry->addWidget(CheckBox_scadenza);

@@ -1,6 +1,7 @@
 // Renders the main window and its pages into PNG files, for the README and for
 // looking at what a change does. Runs the real window on a sample database in a
 // temporary program folder; message boxes are answered by a double.
+#include "agenda/AppointmentEditor.h"
 #include "app/Regional.h"
 #include "app/Services.h"
 #include "app/TMainForm.h"
@@ -15,6 +16,7 @@
 #include <QtGui/QPainterPath>
 
 #include <QtCore/QDir>
+#include <string>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -175,6 +177,49 @@ int main(int argc, char **argv)
         widget.grab().save(file);
         std::printf("%s\n", qPrintable(file));
     };
+    // One add and one modify dialog per appointment kind; the modify dialogs show a done,
+    // suspended row with notes.
+    {
+        const std::pair<AppointmentKind, const char *> kinds[] = { { AppointmentKind::OneShot, "shot" },
+            { AppointmentKind::Yearly, "year" }, { AppointmentKind::Monthly, "month" },
+            { AppointmentKind::Weekly, "week" } };
+        for (const auto &[kind, name] : kinds) {
+            agenda::EditorContext context;
+            context.db = &form.database();
+            context.regional = &services.regional;
+            context.prompter = &prompter;
+            context.shownDate = clock.today();
+            context.today = clock.today();
+            context.datePicture = kind == AppointmentKind::Yearly ? QStringLiteral("d mmmm")
+                                                                  : QStringLiteral("dddd d mmmm yyyy");
+            context.advanceNoticeDays = 3;
+            agenda::AppointmentEditor add(kind, context, std::nullopt, &form);
+            add.show();
+            QTest::keyClicks(add.Edit_id, QStringLiteral("Lezione di piano"));
+            save(add, (std::string("editor-add-") + name).c_str());
+            Appointment row;
+            row.codimp = 1;
+            row.flag = agenda::kindLetter(kind);
+            row.id = QStringLiteral("Bolletta della luce");
+            row.note = QStringLiteral("Pagare in posta");
+            row.datefull = clock.today();
+            row.dayofmonth = kind == AppointmentKind::Monthly ? agenda::dayText(clock.today())
+                : kind == AppointmentKind::Yearly             ? QStringLiteral("SI")
+                                                              : QString();
+            row.dayofweek = kind == AppointmentKind::Weekly ? agenda::weekdayText(clock.today(), services.regional)
+                                                            : QString();
+            row.orario = QStringLiteral("09:30");
+            row.orario2 = QStringLiteral("10:00");
+            row.fatto = clock.today();
+            row.flagfatto = QStringLiteral("Y");
+            row.sospeso = QStringLiteral("Y");
+            row.flagscad = QStringLiteral("N");
+            row.scadenza = clock.today();
+            agenda::AppointmentEditor modify(kind, context, row, &form);
+            modify.show();
+            save(modify, (std::string("editor-modify-") + name).c_str());
+        }
+    }
     // The special options panel, with a password typed and not yet confirmed.
     pages->setCurrentWidget(form.TabSheetSetup);
     form.options().SpeedButton_VaiSpeciale->click();
