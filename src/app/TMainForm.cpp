@@ -498,6 +498,9 @@ bool TMainForm::openDatabase()
         if (openWorkingDatabase(
                 m_db, m_workingFolder, m_services.clock.now(), m_services.regional, m_services.prompter))
             m_restoreMarker = false;
+        // A page cache large enough for a month of agendas over a heavy user's table; it
+        // only grows as pages are read.
+        m_db.setCacheSize(64 * 1024);
         m_creationLog
             = schema::ensureSchema(m_db, { m_workingFolder, m_services.programFolder, m_restoreMarker });
         return true;
