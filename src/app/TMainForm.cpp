@@ -22,6 +22,7 @@
 #include <QtCore/QTimer>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QMouseEvent>
+#include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
@@ -83,6 +84,9 @@ TMainForm::TMainForm(const Services &services, QWidget *parent)
     // Esc, the mouse wheel and the field colours are handled for the whole window.
     qApp->installEventFilter(this);
     runStartupSequence();
+    // The window opens centred on the screen, at the size the settings gave it.
+    if (const QScreen *display = screen())
+        move(display->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 TMainForm::~TMainForm() = default;
