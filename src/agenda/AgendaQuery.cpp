@@ -1,4 +1,5 @@
 #include "agenda/AgendaQuery.h"
+#include "store/PreparedRun.h"
 
 #include <sqlite3.h>
 
@@ -92,55 +93,6 @@ QString nagLine(Variant v)
     }
     return {};
 }
-
-// One run of a statement the connection keeps prepared; reset on every path, so that no
-// read transaction stays open after the rows are read.
-class RawStatement
-{
-public:
-    RawStatement(Database &db, const AgendaStatement &statement)
-        : m_stmt(db.cachedStatement(statement.sql)), m_handle(db.handle())
-    {
-        for (const auto &[name, value] : statement.params) {
-            const QByteArray key
-                = (name.startsWith(QLatin1Char(':')) ? name : QLatin1Char(':') + name).toUtf8();
-            const int index = sqlite3_bind_parameter_index(m_stmt, key.constData());
-            if (index == 0)
-                continue;
-            const QVariant bound = Database::bindable(value);
-            if (bound.isNull()) {
-                sqlite3_bind_null(m_stmt, index);
-            } else if (bound.typeId() == QMetaType::Int || bound.typeId() == QMetaType::LongLong) {
-                sqlite3_bind_int64(m_stmt, index, bound.toLongLong());
-            } else if (bound.typeId() == QMetaType::Double) {
-                sqlite3_bind_double(m_stmt, index, bound.toDouble());
-            } else {
-                const QByteArray text = bound.toString().toUtf8();
-                sqlite3_bind_text(m_stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-            }
-        }
-        db.countRead(statement.sql);
-    }
-    ~RawStatement() { sqlite3_reset(m_stmt); }
-    RawStatement(const RawStatement &) = delete;
-    RawStatement &operator=(const RawStatement &) = delete;
-
-    // True while there is a row; raises on an engine error.
-    bool step()
-    {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc == SQLITE_DONE)
-            return false;
-        throw StoreError(QString::fromUtf8(sqlite3_errmsg(m_handle)));
-    }
-    sqlite3_stmt *get() const { return m_stmt; }
-
-private:
-    sqlite3_stmt *m_stmt = nullptr;
-    sqlite3 *m_handle = nullptr;
-};
 
 QString textAt(sqlite3_stmt *stmt, int col)
 {
@@ -246,7 +198,7 @@ AgendaStatement buildAgenda(Variant v, const QDate &date, const Regional &region
 
 std::vector<Appointment> readAppointments(Database &db, const QString &sql, const SqlParams &params)
 {
-    RawStatement statement(db, { sql, params });
+    PreparedRun statement(db, sql, params);
     const ColumnMap map(statement.get());
     std::vector<Appointment> rows;
     while (statement.step())
@@ -263,7 +215,8 @@ std::vector<Appointment> readAgenda(
 
 bool agendaHasRows(Database &db, Variant v, const QDate &date, const Regional &regional, bool showSuspended)
 {
-    RawStatement statement(db, buildAgenda(v, date, regional, showSuspended));
+    const AgendaStatement s = buildAgenda(v, date, regional, showSuspended);
+    PreparedRun statement(db, s.sql, s.params);
     return statement.step();
 }
 

@@ -1,4 +1,5 @@
 #include "agenda/AppointmentList.h"
+#include "store/PreparedRun.h"
 
 #include "store/StoreError.h"
 
@@ -83,62 +84,13 @@ ListStatement buildList(const ListFilter &filter, const QString &columns)
     return s;
 }
 
-namespace {
-
-// Steps a statement the connection keeps prepared and resets it on every path, so no
-// read transaction outlives the call.
-class KeyStatement
-{
-public:
-    KeyStatement(Database &db, const ListStatement &s)
-        : m_stmt(db.cachedStatement(s.sql)), m_handle(db.handle())
-    {
-        for (const auto &[name, value] : s.params) {
-            const QByteArray key
-                = (name.startsWith(QLatin1Char(':')) ? name : QLatin1Char(':') + name).toUtf8();
-            const int index = sqlite3_bind_parameter_index(m_stmt, key.constData());
-            if (index == 0)
-                continue;
-            const QVariant bound = Database::bindable(value);
-            if (bound.isNull()) {
-                sqlite3_bind_null(m_stmt, index);
-            } else if (bound.typeId() == QMetaType::Int || bound.typeId() == QMetaType::LongLong) {
-                sqlite3_bind_int64(m_stmt, index, bound.toLongLong());
-            } else {
-                const QByteArray text = bound.toString().toUtf8();
-                sqlite3_bind_text(m_stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-            }
-        }
-        db.countRead(s.sql);
-    }
-    ~KeyStatement() { sqlite3_reset(m_stmt); }
-    KeyStatement(const KeyStatement &) = delete;
-    KeyStatement &operator=(const KeyStatement &) = delete;
-
-    bool step()
-    {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc == SQLITE_DONE)
-            return false;
-        throw StoreError(QString::fromUtf8(sqlite3_errmsg(m_handle)));
-    }
-    qint64 key() const { return sqlite3_column_int64(m_stmt, 0); }
-
-private:
-    sqlite3_stmt *m_stmt = nullptr;
-    sqlite3 *m_handle = nullptr;
-};
-
-} // namespace
-
 std::vector<qint64> listKeys(Database &db, const ListFilter &filter)
 {
-    KeyStatement statement(db, buildList(filter, QStringLiteral("codimp")));
+    const ListStatement s = buildList(filter, QStringLiteral("codimp"));
+    PreparedRun statement(db, s.sql, s.params);
     std::vector<qint64> keys;
     while (statement.step())
-        keys.push_back(statement.key());
+        keys.push_back(sqlite3_column_int64(statement.get(), 0));
     return keys;
 }
 

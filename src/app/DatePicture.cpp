@@ -23,12 +23,12 @@ QString twoDigits(int v)
 }
 
 // Writes "am"/"pm" (or "a"/"p") in the letter case of the specifier.
-QString meridiem(const QString &spec, bool pm)
+QString meridiem(const QString &specifier, bool pm)
 {
     QString out;
     const QString word = pm ? QStringLiteral("pm") : QStringLiteral("am");
-    const bool shortForm = spec.size() == 3; // a/p
-    const QString source = shortForm ? spec.left(1) : spec.left(2);
+    const bool shortForm = specifier.size() == 3; // a/p
+    const QString source = shortForm ? specifier.left(1) : specifier.left(2);
     const QString text = shortForm ? word.left(1) : word;
     for (qsizetype k = 0; k < text.size(); ++k)
         out += source.at(k).isUpper() ? text.at(k).toUpper() : text.at(k);

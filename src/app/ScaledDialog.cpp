@@ -1,5 +1,7 @@
 #include "app/ScaledDialog.h"
 
+#include <QtGui/QMouseEvent>
+
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QLayout>
 #include <cmath>
@@ -104,6 +106,26 @@ void ScaledDialog::showEvent(QShowEvent *event)
         scaleDialog(*this, m_scale);
     }
     QDialog::showEvent(event);
+}
+
+void ScaledDialog::dragByPanels(std::initializer_list<QWidget *> panels)
+{
+    for (QWidget *panel : panels)
+        panel->installEventFilter(this);
+}
+
+bool ScaledDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+    } else if (event->type() == QEvent::MouseMove) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->buttons() & Qt::LeftButton)
+            move(mouse->globalPosition().toPoint() - m_dragOffset);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace vellamora

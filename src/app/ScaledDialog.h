@@ -1,5 +1,8 @@
 #pragma once
+#include <QtCore/QPoint>
 #include <QtWidgets/QDialog>
+
+#include <initializer_list>
 
 namespace vellamora {
 
@@ -9,7 +12,7 @@ namespace vellamora {
 void scaleDialog(QWidget &dialog, int percent);
 
 // The program's dialogs: scaled by the dialog scale (Opzioni, "Stira finestre") the
-// first time they are shown.
+// first time they are shown, and moved by dragging their panels (they have no frame).
 class ScaledDialog : public QDialog
 {
     Q_OBJECT
@@ -19,8 +22,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Pressing the left button on one of these and moving the mouse moves the dialog.
+    void dragByPanels(std::initializer_list<QWidget *> panels);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QPoint m_dragOffset;
     int m_scale;
     bool m_scaled = false;
 };

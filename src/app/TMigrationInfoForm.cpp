@@ -4,7 +4,6 @@
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 
-#include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QFrame>
@@ -92,9 +91,7 @@ TMigrationInfoForm::TMigrationInfoForm(const Services &services, int scale, QWid
     buttons->addWidget(SpeedButton3);
     outer->addWidget(PanelButtons);
 
-    for (QWidget *panel : {static_cast<QWidget *>(PanelTitle), static_cast<QWidget *>(PanelButtons),
-                           static_cast<QWidget *>(LabelTitle)})
-        panel->installEventFilter(this);
+    dragByPanels({PanelTitle, PanelButtons, LabelTitle});
     connect(SpeedButton1, &QToolButton::clicked, this, &TMigrationInfoForm::SpeedButton1Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TMigrationInfoForm::SpeedButton3Click);
     resize(520, 300);
@@ -110,20 +107,6 @@ void TMigrationInfoForm::SpeedButton3Click()
 {
     m_chiudi = true;
     accept();
-}
-
-bool TMigrationInfoForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton)
-            m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-    } else if (event->type() == QEvent::MouseMove) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->buttons() & Qt::LeftButton)
-            move(mouse->globalPosition().toPoint() - m_dragOffset);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace vellamora

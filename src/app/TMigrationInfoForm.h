@@ -40,12 +40,8 @@ public:
     QCheckBox *CheckBoxStopInfo = nullptr;
     QToolButton *SpeedButton3 = nullptr;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     Services m_services;
-    QPoint m_dragOffset;
     bool m_chiudi = false;
 };
 

@@ -7,7 +7,6 @@
 #include "store/Database.h"
 
 #include <QtGui/QKeyEvent>
-#include <QtGui/QMouseEvent>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QGridLayout>
@@ -87,9 +86,7 @@ TTabShowForm::TTabShowForm(const Services &services, Database &db, const Setting
     buttons->addWidget(SpeedButton2);
     outer->addWidget(PanelButtons);
 
-    for (QWidget *panel : { static_cast<QWidget *>(PanelTitle), static_cast<QWidget *>(PanelButtons),
-             static_cast<QWidget *>(LabelTitle), static_cast<QWidget *>(PanelChecks) })
-        panel->installEventFilter(this);
+    dragByPanels({PanelTitle, PanelButtons, LabelTitle, PanelChecks});
     connect(SpeedButtonUse, &QToolButton::clicked, this, &TTabShowForm::SpeedButtonUseClick);
     connect(SpeedButton2, &QToolButton::clicked, this, &QDialog::reject);
     connect(SpeedButtonSpiegazioneImpegno, &QToolButton::clicked, this,
@@ -135,20 +132,6 @@ void TTabShowForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event); // Esc closes
-}
-
-bool TTabShowForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton)
-            m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
-    } else if (event->type() == QEvent::MouseMove) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->buttons() & Qt::LeftButton)
-            move(mouse->globalPosition().toPoint() - m_dragOffset);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace vellamora

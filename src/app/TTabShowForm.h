@@ -45,7 +45,6 @@ public:
     QToolButton *SpeedButton2 = nullptr;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -53,7 +52,6 @@ private:
 
     Services m_services;
     Database &m_db;
-    QPoint m_dragOffset;
 };
 
 } // namespace vellamora

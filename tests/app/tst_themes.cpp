@@ -86,14 +86,14 @@ void TestThemes::titleBarPictures()
     const QString folder = themeFolder(f, QStringLiteral("barra"));
     const QColor side(0x10, 0x80, 0x10);
     QColor middle;
-    for (const QString &spec : files) {
-        const QStringList parts = spec.split(QLatin1Char(':'));
+    for (const QString &entry : files) {
+        const QStringList parts = entry.split(QLatin1Char(':'));
         const QString name = parts.at(0);
         const int height = parts.value(1, QStringLiteral("20")).toInt();
         const int width = parts.value(2, QStringLiteral("100")).toInt();
         const bool mid = name.startsWith(QLatin1String("barra_mid"));
         // Each later middle file gets a new colour: the last one must be drawn.
-        const QColor colour = mid ? QColor(0x20 * (files.indexOf(spec) + 2), 0x20, 0xC0) : side;
+        const QColor colour = mid ? QColor(0x20 * (files.indexOf(entry) + 2), 0x20, 0xC0) : side;
         if (mid)
             middle = colour;
         writePicture(folder + name + QStringLiteral(".bmp"), QSize(width, height), colour);
