@@ -1,4 +1,5 @@
 #include "agenda/AppointmentEditor.h"
+#include "app/NamedControl.h"
 
 #include "app/DatePicture.h"
 #include "platform/Prompter.h"
@@ -17,16 +18,9 @@ namespace vellamora::agenda {
 
 namespace {
 
-template<typename T> T *named(QWidget *parent, const char *name)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QToolButton *button(QWidget *parent, const char *name, const QString &text, const QString &hint = {})
 {
-    auto *b = named<QToolButton>(parent, name);
+    auto *b = namedControl<QToolButton>(parent, name);
     b->setText(text);
     b->setToolTip(hint);
     return b;
@@ -76,18 +70,18 @@ AppointmentEditor::AppointmentEditor(
     const QString timeMask = QStringLiteral("00") + sep + QStringLiteral("00; ");
 
     auto *layout = new QVBoxLayout(this);
-    Panel_TitoloForm = named<QLabel>(this, "Panel_TitoloForm");
+    Panel_TitoloForm = namedControl<QLabel>(this, "Panel_TitoloForm");
     Panel_TitoloForm->setText((add ? QStringLiteral("Nuovo impegno ") : QStringLiteral("Modifica impegno "))
         + QString::fromUtf8(t.word));
     Panel_TitoloForm->setAlignment(Qt::AlignCenter);
     layout->addWidget(Panel_TitoloForm);
 
     auto *form = new QFormLayout;
-    dateLabel = named<QLabel>(this, t.dateLabel);
+    dateLabel = namedControl<QLabel>(this, t.dateLabel);
     form->addRow(QString::fromLatin1(t.dateCaption), dateLabel);
     auto *times = new QHBoxLayout;
-    MaskEdit_Hour = named<QLineEdit>(this, "MaskEdit_Hour");
-    MaskEdit_hour2 = named<QLineEdit>(this, "MaskEdit_hour2");
+    MaskEdit_Hour = namedControl<QLineEdit>(this, "MaskEdit_Hour");
+    MaskEdit_hour2 = namedControl<QLineEdit>(this, "MaskEdit_hour2");
     for (QLineEdit *e : { MaskEdit_Hour, MaskEdit_hour2 })
         e->setInputMask(timeMask);
     SpeedButton4 = button(this, "SpeedButton4", QStringLiteral("0"), QStringLiteral("Senza orario"));
@@ -97,15 +91,15 @@ AppointmentEditor::AppointmentEditor(
     times->addWidget(MaskEdit_hour2);
     times->addWidget(SpeedButton4);
     form->addRow(times);
-    Edit_id = named<QLineEdit>(this, "Edit_id");
+    Edit_id = namedControl<QLineEdit>(this, "Edit_id");
     Edit_id->setMaxLength(255);
     form->addRow(QStringLiteral("Descrizione"), Edit_id);
-    Memo = named<QPlainTextEdit>(this, "Memo");
+    Memo = namedControl<QPlainTextEdit>(this, "Memo");
     form->addRow(QStringLiteral("Note"), Memo);
 
-    CheckBox_scadenza = named<QCheckBox>(this, "CheckBox_scadenza");
+    CheckBox_scadenza = namedControl<QCheckBox>(this, "CheckBox_scadenza");
     CheckBox_scadenza->setText(QStringLiteral("Scadenza"));
-    DateTimePicker_scadenza = named<QDateEdit>(this, "DateTimePicker_scadenza");
+    DateTimePicker_scadenza = namedControl<QDateEdit>(this, "DateTimePicker_scadenza");
     DateTimePicker_scadenza->setCalendarPopup(true);
     DateTimePicker_scadenza->setLocale(m_context.regional->locale);
     DateTimePicker_scadenza->setEnabled(false);
@@ -114,35 +108,35 @@ AppointmentEditor::AppointmentEditor(
     expiry->addWidget(DateTimePicker_scadenza);
     form->addRow(expiry);
     if (kind == AppointmentKind::OneShot) {
-        CheckBox_DeleteAfter = named<QCheckBox>(this, "CheckBox_DeleteAfter");
+        CheckBox_DeleteAfter = namedControl<QCheckBox>(this, "CheckBox_DeleteAfter");
         CheckBox_DeleteAfter->setText(QStringLiteral("Elimina automaticamente dopo questa data"));
-        CheckBox_Torment = named<QCheckBox>(this, "CheckBox_Torment");
+        CheckBox_Torment = namedControl<QCheckBox>(this, "CheckBox_Torment");
         CheckBox_Torment->setText(QStringLiteral("Tormentami tutti i giorni!"));
         form->addRow(CheckBox_DeleteAfter);
         form->addRow(CheckBox_Torment);
     } else {
         if (kind == AppointmentKind::Yearly) {
-            CheckBox_Conteggio = named<QCheckBox>(this, "CheckBox_Conteggio");
-            Label_Conteggio = named<QLabel>(this, "Label_Conteggio");
+            CheckBox_Conteggio = namedControl<QCheckBox>(this, "CheckBox_Conteggio");
+            Label_Conteggio = namedControl<QLabel>(this, "Label_Conteggio");
             auto *count = new QHBoxLayout;
             count->addWidget(CheckBox_Conteggio);
             count->addWidget(Label_Conteggio, 1);
             form->addRow(count);
         }
-        everyOther = named<QCheckBox>(this, t.everyOther);
+        everyOther = namedControl<QCheckBox>(this, t.everyOther);
         everyOther->setText(QString::fromLatin1(t.everyOtherText));
         form->addRow(everyOther);
     }
-    CheckBox_Anticipo = named<QCheckBox>(this, "CheckBox_Anticipo");
+    CheckBox_Anticipo = namedControl<QCheckBox>(this, "CheckBox_Anticipo");
     CheckBox_Anticipo->setText(QStringLiteral("Ricorda con ") + QString::number(m_context.advanceNoticeDays)
         + QStringLiteral(" giorni di anticipo"));
     CheckBox_Anticipo->setEnabled(m_context.advanceNoticeOn);
-    CheckBox_Sospeso = named<QCheckBox>(this, "CheckBox_Sospeso");
+    CheckBox_Sospeso = namedControl<QCheckBox>(this, "CheckBox_Sospeso");
     CheckBox_Sospeso->setText(QStringLiteral("Sospendi segnalazione impegno"));
     form->addRow(CheckBox_Anticipo);
     form->addRow(CheckBox_Sospeso);
 
-    Edit_Ricerca = named<QLineEdit>(this, "Edit_Ricerca");
+    Edit_Ricerca = namedControl<QLineEdit>(this, "Edit_Ricerca");
     Edit_Ricerca->setMaxLength(50);
     SpeedButtonClearRicerca
         = button(this, "SpeedButtonClearRicerca", QStringLiteral("x"), QStringLiteral("Nessun allegato"));
@@ -152,7 +146,7 @@ AppointmentEditor::AppointmentEditor(
     form->addRow(
         new QLabel(QStringLiteral("Allega la ricerca di un contatto, di una società o di un gruppo"), this));
     form->addRow(search);
-    Edit_Allegato = named<QLineEdit>(this, "Edit_Allegato");
+    Edit_Allegato = namedControl<QLineEdit>(this, "Edit_Allegato");
     Edit_Allegato->setMaxLength(255);
     SpeedButtonClearAllegato
         = button(this, "SpeedButtonClearAllegato", QStringLiteral("x"), QStringLiteral("Nessun allegato"));
@@ -173,7 +167,7 @@ AppointmentEditor::AppointmentEditor(
         connect(
             SpeedButtonAddClose, &QToolButton::clicked, this, &AppointmentEditor::SpeedButtonAddCloseClick);
     } else {
-        Label_Fatto = named<QLabel>(this, "Label_Fatto");
+        Label_Fatto = namedControl<QLabel>(this, "Label_Fatto");
         layout->addWidget(Label_Fatto);
         SpeedButtonMod = button(this, "SpeedButtonMod", QStringLiteral("Modifica"));
         buttons->addWidget(SpeedButtonMod);

@@ -1,4 +1,5 @@
 #include "agenda/AppointmentListPage.h"
+#include "app/NamedControl.h"
 
 #include "app/DatePicture.h"
 #include "platform/Prompter.h"
@@ -70,16 +71,9 @@ const PageTexts &textsOf(AppointmentKind kind)
     return week;
 }
 
-template<typename T> T *named(QWidget *parent, const char *name)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 QToolButton *button(QWidget *parent, const char *name, const QString &hint, const QString &text = {})
 {
-    auto *b = named<QToolButton>(parent, name);
+    auto *b = namedControl<QToolButton>(parent, name);
     b->setToolTip(hint);
     b->setText(text);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -89,7 +83,7 @@ QToolButton *button(QWidget *parent, const char *name, const QString &hint, cons
 
 QLabel *panel(QWidget *parent, const char *name)
 {
-    auto *l = named<QLabel>(parent, name);
+    auto *l = namedControl<QLabel>(parent, name);
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -194,7 +188,7 @@ AppointmentListPage::AppointmentListPage(AppointmentKind kind, ListPageHost host
     buildSearch(line);
     layout->addWidget(line);
 
-    grid = named<QTableView>(this, t.grid);
+    grid = namedControl<QTableView>(this, t.grid);
     grid->setModel(m_model);
     grid->setItemDelegate(new ListGridDelegate(m_host, kind, grid));
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -222,7 +216,7 @@ AppointmentListPage::AppointmentListPage(AppointmentKind kind, ListPageHost host
     panels->addWidget(datePanel);
     layout->addLayout(panels);
 
-    notes = named<QPlainTextEdit>(this, t.notes);
+    notes = namedControl<QPlainTextEdit>(this, t.notes);
     notes->setReadOnly(true);
     notes->setMaximumHeight(90);
     notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -272,10 +266,10 @@ void AppointmentListPage::buildSearch(QWidget *line)
     const PageTexts &t = textsOf(m_kind);
     auto *row = new QHBoxLayout(line);
     row->setContentsMargins(0, 0, 0, 0);
-    kindFind = named<QComboBox>(line, t.kindFind);
+    kindFind = namedControl<QComboBox>(line, t.kindFind);
     kindFind->addItems({ QStringLiteral("Descrizione"), QStringLiteral("Note") });
     row->addWidget(kindFind);
-    findEdit = named<QLineEdit>(line, t.find);
+    findEdit = namedControl<QLineEdit>(line, t.find);
     row->addWidget(findEdit, 1);
     clearFind
         = button(line, t.clearFind, QStringLiteral("Cancella il testo da cercare"), QStringLiteral("x"));
@@ -284,14 +278,14 @@ void AppointmentListPage::buildSearch(QWidget *line)
     const QLocale &locale = m_host.regional->locale;
     switch (m_kind) {
     case AppointmentKind::OneShot: {
-        periodBox = named<QCheckBox>(line, "CheckBoxPeriodShot");
+        periodBox = namedControl<QCheckBox>(line, "CheckBoxPeriodShot");
         periodBox->setToolTip(QStringLiteral("Abilita filtro da data a data"));
-        periodFromLabel = named<QLabel>(line, "LabelShot1");
+        periodFromLabel = namedControl<QLabel>(line, "LabelShot1");
         periodFromLabel->setText(QStringLiteral("Dal"));
-        periodFrom = named<QDateEdit>(line, "DateTimePickerShot1");
-        periodToLabel = named<QLabel>(line, "LabelShot2");
+        periodFrom = namedControl<QDateEdit>(line, "DateTimePickerShot1");
+        periodToLabel = namedControl<QLabel>(line, "LabelShot2");
         periodToLabel->setText(QStringLiteral("al"));
-        periodTo = named<QDateEdit>(line, "DateTimePickerShot2");
+        periodTo = namedControl<QDateEdit>(line, "DateTimePickerShot2");
         const QDate today = m_host.today ? m_host.today() : QDate::currentDate();
         for (QDateEdit *picker : { periodFrom, periodTo }) {
             picker->setCalendarPopup(true);
@@ -301,7 +295,7 @@ void AppointmentListPage::buildSearch(QWidget *line)
         }
         periodFromLabel->setEnabled(false);
         periodToLabel->setEnabled(false);
-        autoFind = named<QCheckBox>(line, "CheckBoxAutoFindShot");
+        autoFind = namedControl<QCheckBox>(line, "CheckBoxAutoFindShot");
         autoFind->setToolTip(QStringLiteral("Ricerca automatica"));
         autoFind->setChecked(true);
         for (QWidget *w : std::initializer_list<QWidget *> {
@@ -310,7 +304,7 @@ void AppointmentListPage::buildSearch(QWidget *line)
         break;
     }
     case AppointmentKind::Yearly:
-        monthFilter = named<QComboBox>(line, "ComboBox_Month");
+        monthFilter = namedControl<QComboBox>(line, "ComboBox_Month");
         monthFilter->setToolTip(QStringLiteral("Filtra per mese"));
         for (int m = 1; m <= 12; ++m)
             monthFilter->addItem(locale.monthName(m, QLocale::LongFormat));
@@ -319,7 +313,7 @@ void AppointmentListPage::buildSearch(QWidget *line)
         row->addWidget(monthFilter);
         break;
     case AppointmentKind::Weekly:
-        weekdayFilter = named<QComboBox>(line, "ComboBox_dayofweek");
+        weekdayFilter = namedControl<QComboBox>(line, "ComboBox_dayofweek");
         weekdayFilter->setToolTip(QStringLiteral("Filtra per giorno della settimana"));
         for (int d = 1; d <= 7; ++d)
             weekdayFilter->addItem(locale.dayName(d, QLocale::LongFormat));
