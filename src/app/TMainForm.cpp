@@ -386,6 +386,7 @@ void TMainForm::connectHandlers()
     });
     connect(Closevellamora1, &QAction::triggered, this, &TMainForm::SpeedButtonEXITClick);
     connect(SpeedButtonEXIT, &QToolButton::clicked, this, &TMainForm::SpeedButtonEXITClick);
+    connect(SpeedButtonAbout, &QToolButton::clicked, this, &TMainForm::SpeedButtonAboutClick);
     connect(SpeedButtonMigrationInfo, &QToolButton::clicked, this, &TMainForm::SpeedButtonMigrationInfoClick);
     connect(SpeedButtonWinSize, &QToolButton::clicked, this, &TMainForm::toggleMaximized);
     connect(SpeedButton_minimize_bar, &QToolButton::clicked, this, &TMainForm::SpeedButton_minimize_barClick);
@@ -794,6 +795,16 @@ void TMainForm::windowShown()
         Edit_PSW->setPalette(palette);
         SpeedButton_SolaLettura->setVisible(m_settings.logical(QStringLiteral("solalettura")));
     }
+}
+
+void TMainForm::SpeedButtonAboutClick()
+{
+    m_services.prompter.information(
+        QStringLiteral("Vellamora ") + QCoreApplication::applicationVersion()
+            + QStringLiteral("\rAgenda personale: impegni, contatti, note e lista delle cose da fare.\r\r"
+                             "Archivi in uso:\r")
+            + QDir::toNativeSeparators(m_workingFolder),
+        QStringLiteral("Info su Vellamora"));
 }
 
 void TMainForm::SpeedButtonMigrationInfoClick()

@@ -108,6 +108,7 @@ public:
     void TrayIconClick();
     void SpeedButtonEXITClick();
     void SpeedButtonMigrationInfoClick();
+    void SpeedButtonAboutClick();
     void SpeedButtonTodayClick();
     // Re-runs the day agenda of the agenda page's date.
     void refreshDayAgenda();

@@ -34,6 +34,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellamora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vellamora"));
+    QApplication::setApplicationVersion(QStringLiteral(VELLAMORA_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList arguments = app.arguments().mid(1);
 

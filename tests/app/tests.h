@@ -23,6 +23,7 @@ private Q_SLOTS:
     void restoreStoresNoMigrationNotice();
     void redirectedFolder();
     void titleClock();
+    void aboutBox();
 };
 
 class TestTwoInstances : public QObject

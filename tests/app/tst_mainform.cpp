@@ -365,6 +365,19 @@ void TestMainForm::redirectedFolder()
     QVERIFY(!form.findChild<QToolButton *>(QStringLiteral("SpeedButtonAggiornaTutto"))->isHidden());
 }
 
+void TestMainForm::aboutBox()
+{
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    f.prompter.clear();
+    form.findChild<QToolButton *>(QStringLiteral("SpeedButtonAbout"))->click();
+    QCOMPARE(f.prompter.shown.size(), size_t(1));
+    QCOMPARE(f.prompter.shown[0].kind, QStringLiteral("information"));
+    QCOMPARE(f.prompter.shown[0].caption, QStringLiteral("Info su Vellamora"));
+    QVERIFY(f.prompter.shown[0].text.endsWith(f.workingFolder()));
+}
+
 void TestMainForm::titleClock()
 {
     MainFormFixture f;
