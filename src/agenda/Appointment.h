@@ -19,6 +19,23 @@ enum class AppointmentKind { OneShot, Yearly, Monthly, Weekly };
 QString kindLetter(AppointmentKind kind); // "O", "Y", "M", "W"
 std::optional<AppointmentKind> kindFromLetter(const QString &flag);
 
+// The entry of `kind` among four per-kind values (tables of texts, columns, ...).
+template<typename T>
+const T &pickByKind(AppointmentKind kind, const T &oneShot, const T &yearly, const T &monthly, const T &weekly)
+{
+    switch (kind) {
+    case AppointmentKind::OneShot:
+        return oneShot;
+    case AppointmentKind::Yearly:
+        return yearly;
+    case AppointmentKind::Monthly:
+        return monthly;
+    case AppointmentKind::Weekly:
+        break;
+    }
+    return weekly;
+}
+
 // Markers and flags as they are stored.
 namespace marker {
 inline const QString yes = QStringLiteral("Y");

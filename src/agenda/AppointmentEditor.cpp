@@ -41,17 +41,7 @@ const KindTexts &textsOf(AppointmentKind kind)
         "CheckBox_Bimestrale", "Bimestrale" };
     static const KindTexts week { "TAggWeekForm", "TModWeekForm", "settimanale", "Label_dayweek", "Giorno",
         "CheckBox_Bisettimanale", "Bisettimanale" };
-    switch (kind) {
-    case AppointmentKind::OneShot:
-        return shot;
-    case AppointmentKind::Yearly:
-        return year;
-    case AppointmentKind::Monthly:
-        return month;
-    case AppointmentKind::Weekly:
-        break;
-    }
-    return week;
+    return pickByKind(kind, shot, year, month, week);
 }
 
 } // namespace

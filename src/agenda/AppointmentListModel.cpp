@@ -29,17 +29,7 @@ const std::vector<AppointmentListModel::Column> &AppointmentListModel::columnsOf
               { QStringLiteral("orario2"), QStringLiteral("Alle"), 42, false, true },
               { QStringLiteral("id"), QStringLiteral("Descrizione"), 290, false, false },
               { QStringLiteral("Presenza"), QStringLiteral("Note"), 42, false, true } };
-    switch (kind) {
-    case AppointmentKind::OneShot:
-        return shot;
-    case AppointmentKind::Yearly:
-        return year;
-    case AppointmentKind::Monthly:
-        return month;
-    case AppointmentKind::Weekly:
-        break;
-    }
-    return week;
+    return pickByKind(kind, shot, year, month, week);
 }
 
 AppointmentListModel::AppointmentListModel(

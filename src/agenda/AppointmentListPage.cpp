@@ -58,17 +58,7 @@ const PageTexts &textsOf(AppointmentKind kind)
         "DBGrid_Week", "DBMemo_Week", "Panel_Data_Week", "DBNavigatorWeek", "settimanale", QLatin1Char('W'),
         "In questa sezione puoi organizzare i tuoi impegni settimanali.\r\n"
         "Esempi: lezioni, sport." };
-    switch (kind) {
-    case AppointmentKind::OneShot:
-        return shot;
-    case AppointmentKind::Yearly:
-        return year;
-    case AppointmentKind::Monthly:
-        return month;
-    case AppointmentKind::Weekly:
-        break;
-    }
-    return week;
+    return pickByKind(kind, shot, year, month, week);
 }
 
 QToolButton *button(QWidget *parent, const char *name, const QString &hint, const QString &text = {})
