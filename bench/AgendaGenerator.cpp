@@ -5,7 +5,10 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QRandomGenerator>
 
 #include <sqlite3.h>
@@ -160,6 +163,30 @@ void generateAppointments(const QString &file, Mix mix, int count, quint32 seed)
     }
     sqlite3_finalize(insert);
     check(sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr), raw);
+}
+
+std::unique_ptr<Database> openGeneratedTable(Mix mix, int count)
+{
+    const QString env = qEnvironmentVariable("VELLAMORA_BENCH_DATA");
+    const QString folder
+        = env.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/bench-data") : env;
+    QDir().mkpath(folder);
+    const QString file
+        = QDir(folder).filePath(mixName(mix) + QLatin1Char('-') + QString::number(count) + QStringLiteral(".abs"));
+    if (!QFileInfo::exists(file)) {
+        const QString partial = file + QStringLiteral(".part");
+        generateAppointments(partial, mix, count);
+        QFile::rename(partial, file);
+    } else {
+        // A table kept from an earlier run gets the indexes added since, as a user's
+        // database does at start-up; otherwise the figures would measure an old schema.
+        Database upgrade;
+        upgrade.open(file);
+        schema::ensureIndexes(upgrade);
+    }
+    auto db = std::make_unique<Database>();
+    db->open(file, Database::Access::ReadOnly);
+    return db;
 }
 
 } // namespace vellamora::bench

@@ -2,6 +2,12 @@
 #include <QtCore/QDate>
 #include <QtCore/QString>
 
+#include <memory>
+
+namespace vellamora {
+class Database;
+}
+
 namespace vellamora::bench {
 
 // How a generated appointment table is composed.
@@ -22,5 +28,9 @@ inline QDate benchToday()
 // Writes a new database file holding VNarc66 (with the agenda indexes) and `count`
 // appointments. The same seed gives the same table.
 void generateAppointments(const QString &file, Mix mix, int count, quint32 seed = 20260715);
+
+// The generated table of `count` appointments of `mix`, opened read-only; it is made the
+// first time (in VELLAMORA_BENCH_DATA, else bench-data beside the program) and reused.
+std::unique_ptr<Database> openGeneratedTable(Mix mix, int count);
 
 } // namespace vellamora::bench

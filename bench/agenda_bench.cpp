@@ -9,9 +9,6 @@
 #include "store/Database.h"
 
 #include <QtCore/QCoreApplication>
-#include <QtCore/QDir>
-#include <QtCore/QFile>
-#include <QtCore/QFileInfo>
 
 #include <benchmark/benchmark.h>
 
@@ -27,12 +24,6 @@ namespace {
 // The page cache the program's connections use (see Database::setCacheSize).
 constexpr int kCacheKiB = 64 * 1024;
 
-QString dataFolder()
-{
-    const QString env = qEnvironmentVariable("VELLAMORA_BENCH_DATA");
-    return env.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/bench-data") : env;
-}
-
 // One open, read-only database per table, generated the first time it is needed; closed
 // by main() while Qt is still there.
 std::map<std::pair<Mix, int>, std::unique_ptr<Database>> g_open;
@@ -41,17 +32,7 @@ Database &table(Mix mix, int count)
 {
     auto &slot = g_open[{ mix, count }];
     if (!slot) {
-        QDir().mkpath(dataFolder());
-        const QString file = QDir(dataFolder())
-                                 .filePath(bench::mixName(mix) + QLatin1Char('-') + QString::number(count)
-                                     + QStringLiteral(".abs"));
-        if (!QFileInfo::exists(file)) {
-            const QString partial = file + QStringLiteral(".part");
-            bench::generateAppointments(partial, mix, count);
-            QFile::rename(partial, file);
-        }
-        slot = std::make_unique<Database>();
-        slot->open(file, Database::Access::ReadOnly);
+        slot = bench::openGeneratedTable(mix, count);
         bool overridden = false;
         const int kib = qEnvironmentVariableIntValue("VELLAMORA_BENCH_CACHE_KIB", &overridden);
         slot->setCacheSize(overridden ? kib : kCacheKiB);

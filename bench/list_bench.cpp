@@ -8,9 +8,6 @@
 #include "store/Database.h"
 
 #include <QtCore/QCoreApplication>
-#include <QtCore/QDir>
-#include <QtCore/QFile>
-#include <QtCore/QFileInfo>
 
 #include <benchmark/benchmark.h>
 
@@ -26,30 +23,13 @@ namespace {
 constexpr int kCount = 100'000;
 constexpr int kScreenRows = 30;
 
-QString dataFolder()
-{
-    const QString env = qEnvironmentVariable("VELLAMORA_BENCH_DATA");
-    return env.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/bench-data") : env;
-}
-
 std::map<Mix, std::unique_ptr<Database>> g_open;
 
 Database &table(Mix mix)
 {
     auto &slot = g_open[mix];
-    if (!slot) {
-        QDir().mkpath(dataFolder());
-        const QString file = QDir(dataFolder())
-                                 .filePath(bench::mixName(mix) + QLatin1Char('-') + QString::number(kCount)
-                                     + QStringLiteral(".abs"));
-        if (!QFileInfo::exists(file)) {
-            const QString partial = file + QStringLiteral(".part");
-            bench::generateAppointments(partial, mix, kCount);
-            QFile::rename(partial, file);
-        }
-        slot = std::make_unique<Database>();
-        slot->open(file, Database::Access::ReadOnly);
-    }
+    if (!slot)
+        slot = bench::openGeneratedTable(mix, kCount);
     return *slot;
 }
 
