@@ -1,5 +1,6 @@
 #include "app/OptionsPage.h"
 
+#include "agenda/Notices.h"
 #include "app/DatePicture.h"
 #include "app/NamedControl.h"
 #include "app/Settings.h"
@@ -9,7 +10,6 @@
 #include "platform/FileChooser.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
-#include "platform/SoundPlayer.h"
 #include "store/Database.h"
 
 #include <QtCore/QDir>
@@ -495,10 +495,8 @@ void OptionsPage::SpeedButtonWinSoundClick()
 void OptionsPage::SpeedButtonCambiaSuonoClick()
 {
     refreshSoundLabel();
-    if (m_waveSound != shell::mailBeep() && shell::soundAvailable(m_waveSound))
-        m_services.sound.playFile(m_waveSound);
-    else
-        m_services.sound.playMailBeep();
+    agenda::notice::playAlarmSound(
+        m_services.sound, m_waveSound, m_services.programFolder, agenda::notice::AlarmsFolder::Skipped);
 }
 
 void OptionsPage::ComboBox_FormatoDataShotChange()

@@ -105,3 +105,24 @@ private Q_SLOTS:
     void listPlansUseTheirIndex_data();
     void listPlansUseTheirIndex();
 };
+
+// The alarm clock's catch-up rule, the notice texts and the alarm sound.
+class TestAlarms : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void alarmTime_data();
+    void alarmTime();
+    void catchUp_data();
+    void catchUp();
+    void catchUpFollowsTheList();
+    void noticeLine_data();
+    void noticeLine();
+    void messageLines_data();
+    void messageLines();
+    void dailySummary();
+    void advanceNotices_data();
+    void advanceNotices();
+    void alarmSound_data();
+    void alarmSound();
+};

@@ -1,0 +1,47 @@
+#include "agenda/AlarmClock.h"
+
+#include <QtCore/QRegularExpression>
+
+namespace vellamora::agenda {
+
+std::optional<QTime> alarmTime(const QString &orario)
+{
+    if (isBlankTime(orario))
+        return std::nullopt;
+    static const QRegularExpression pattern(QStringLiteral(R"(^\s*(\d{1,2})\s*[:.]\s*(\d{2})\s*$)"));
+    const QRegularExpressionMatch m = pattern.match(orario);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QTime time(m.captured(1).toInt(), m.captured(2).toInt());
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
+}
+
+std::vector<const Appointment *> AlarmClock::due(
+    const std::vector<Appointment> &list, const QDate &listDate, const QDateTime &now)
+{
+    const QDateTime current = now.addMSecs(-now.time().msec());
+    // The first check after starting covers its own second only; a clock set back covers
+    // nothing, and the checks after it go on from the new time.
+    const QDateTime previous = m_previous.isValid() ? m_previous : current.addSecs(-1);
+    m_previous = current;
+    std::vector<const Appointment *> ringing;
+    if (current > previous) {
+        for (const Appointment &a : list) {
+            const std::optional<QTime> start = alarmTime(a.orario);
+            if (!start || a.isDoneOn(listDate))
+                continue;
+            const QDateTime moment(listDate, *start);
+            if (moment > previous && moment <= current && !m_rung.contains({ a.codimp, listDate })) {
+                m_rung.insert({ a.codimp, listDate });
+                ringing.push_back(&a);
+            }
+        }
+    }
+    // What rang before yesterday can no longer ring again.
+    m_rung.removeIf([&](const QPair<qint64, QDate> &key) { return key.second < current.date().addDays(-1); });
+    return ringing;
+}
+
+} // namespace vellamora::agenda
