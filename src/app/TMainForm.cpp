@@ -3,6 +3,7 @@
 #include "agenda/AppointmentEditor.h"
 #include "agenda/AppointmentListPage.h"
 
+#include "app/AlarmCenter.h"
 #include "app/DatePicture.h"
 #include "app/NamedControl.h"
 #include "app/SettingsStore.h"
@@ -14,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
+#include "platform/SlideNotice.h"
 #include "store/OpenDatabase.h"
 #include "store/Schema.h"
 #include "themes/SectionTabs.h"
@@ -80,6 +82,9 @@ TMainForm::TMainForm(const Services &services, QWidget *parent)
     resize(kMinWidth, kMinHeight);
     buildFrame();
     buildTray();
+    NAMED(MSNPopUp_Anticipo, SlideNotice, this);
+    MSNPopUp_Anticipo->setIcon(trayPicture(0).pixmap(16, 16));
+    m_alarms = new AlarmCenter(*this);
     connectHandlers();
     // Esc, the mouse wheel and the field colours are handled for the whole window.
     qApp->installEventFilter(this);
@@ -369,6 +374,8 @@ void TMainForm::connectHandlers()
     connect(TimerOrologio, &QTimer::timeout, this, &TMainForm::TimerOrologioTimer);
     connect(TimerRitorna, &QTimer::timeout, this, &TMainForm::TimerRitornaTimer);
     connect(TimerAppari, &QTimer::timeout, this, &TMainForm::TimerAppariTimer);
+    connect(TimerContolloOrario, &QTimer::timeout, m_alarms, &AlarmCenter::TimerContolloOrarioTimer);
+    connect(m_options->SpeedButtonAnticipo, &QToolButton::clicked, this, &TMainForm::SpeedButtonAnticipoClick);
     connect(TimerTrayCycle, &QTimer::timeout, this, [this] { setTrayImage((m_trayImage + 1) % 4); });
     connect(TimerFlashTempo, &QTimer::timeout, this, [this] {
         QLabel *label = m_options->Label_TimeCheck;
@@ -621,22 +628,20 @@ void TMainForm::refreshDayAgenda()
 
 void TMainForm::refreshAlarmList()
 {
-    if (m_options->CheckBox_TimeCheck->isChecked())
-        m_alarmList = agenda::readAgenda(
-            m_db, agenda::Variant::AlarmList, m_services.clock.today(), m_services.regional);
+    if (!m_options->CheckBox_TimeCheck->isChecked())
+        return;
+    m_alarmListDate = m_services.clock.today();
+    m_alarmList = agenda::readAgenda(m_db, agenda::Variant::AlarmList, m_alarmListDate, m_services.regional);
 }
 
 void TMainForm::startupCheck()
 {
-    const QString first = m_services.arguments.value(0).toUpper();
-    if ((first == QLatin1String("CONTROLLO") || first == QLatin1String("CONTROL")) && m_dayAgenda.empty()) {
-        terminate();
-        return;
-    }
-    const auto rows = agenda::readAgenda(
-        m_db, agenda::Variant::StartupCheck, m_services.clock.today(), m_services.regional);
-    if (!rows.empty())
-        startTrayCycling();
+    m_alarms->startupCheck();
+}
+
+void TMainForm::SpeedButtonAnticipoClick()
+{
+    m_alarms->advanceNoticeCheck();
 }
 
 // ---------------------------------------------------------------- clock and day change
@@ -652,6 +657,7 @@ void TMainForm::TimerOrologioTimer()
         m_dayStamp = now.date();
         dayChange();
     }
+    m_alarms->blinkTick();
 }
 
 void TMainForm::dayChange()
@@ -741,6 +747,8 @@ void TMainForm::TimerAppariTimer()
     raise();
     activateWindow();
     TimerAppari->stop();
+    if (m_options->CheckBoxFuturo->isChecked() && m_advanceNoticePending)
+        m_alarms->automaticAdvanceNoticeCheck();
     m_advanceNoticePending = false;
 }
 
@@ -1043,8 +1051,7 @@ void TMainForm::leaveLock()
     }
     m_locked = false;
     pageChanged();
-    // The deferred advance-notice check belongs to the alarms; here its mark is cleared.
-    m_advanceNoticeDeferred = false;
+    m_alarms->unlocked();
 }
 
 void TMainForm::Edit_PSWChange()

@@ -33,6 +33,8 @@ namespace vellamora {
 namespace agenda {
 class AppointmentListPage;
 }
+class AlarmCenter;
+class SlideNotice;
 class SectionTabWidget;
 class TitleBarPicture;
 
@@ -42,6 +44,9 @@ class TitleBarPicture;
 class TMainForm : public QWidget, public OptionsHost
 {
     Q_OBJECT
+    // The reminders are part of the window and act on its flags.
+    friend class AlarmCenter;
+
 public:
     explicit TMainForm(const Services &services, QWidget *parent = nullptr);
     ~TMainForm() override;
@@ -117,6 +122,9 @@ public:
     void SpeedButtonAggiornaTuttoClick();
     void SpeedButton_SolaLetturaClick();
     void Edit_PSWChange();
+    // The advance-notice check, from the options page and the agenda page.
+    void SpeedButtonAnticipoClick();
+    AlarmCenter &alarms() { return *m_alarms; }
 
     // OptionsHost
     void reloadSettings() override;
@@ -176,6 +184,7 @@ public:
     QMenu *PopupMenuTray = nullptr;
     QAction *Open1 = nullptr;
     QAction *Closevellamora1 = nullptr;
+    SlideNotice *MSNPopUp_Anticipo = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -234,6 +243,8 @@ private:
     QString m_themeName = QStringLiteral("default");
     std::vector<Appointment> m_dayAgenda;
     std::vector<Appointment> m_alarmList;
+    QDate m_alarmListDate; // the date the alarm list was read for
+    AlarmCenter *m_alarms = nullptr;
 
     QString m_defaultWorkingFolder;
     QString m_workingFolder;
