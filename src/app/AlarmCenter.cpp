@@ -191,9 +191,10 @@ void AlarmCenter::advanceNoticeCheck()
             const NoticeContent dayNotice = notice::advanceNotice(k, day, rows, regional);
             if (m_form.m_hold && lockConfigured()) {
                 // The days wait for the password: unlocking runs the check again.
-                if (m_form.m_locked)
+                if (m_form.m_locked) {
                     showNotice(notice::lockedAdvanceNotice(dayNotice.height));
-                m_form.m_advanceNoticeDeferred = true;
+                    m_form.m_advanceNoticeDeferred = true;
+                }
                 break;
             }
             showNotice(dayNotice);

@@ -5,5 +5,5 @@
 
 int main(int argc, char **argv)
 {
-    return vellamora::test::runTests<QApplication, TestMainForm, TestTwoInstances, TestOptions, TestWindowShell, TestThemes>(argc, argv);
+    return vellamora::test::runTests<QApplication, TestMainForm, TestTwoInstances, TestOptions, TestWindowShell, TestThemes, TestAlarmCenter>(argc, argv);
 }

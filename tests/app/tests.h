@@ -96,3 +96,21 @@ private Q_SLOTS:
     void contactMapAddedToOldDefault();
     void badColoursFile();
 };
+
+class TestAlarmCenter : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void alarmRings_data();
+    void alarmRings();
+    void messagePanel();
+    void alarmWithWindowOrLock_data();
+    void alarmWithWindowOrLock();
+    void dailySummary_data();
+    void dailySummary();
+    void advanceNotice_data();
+    void advanceNotice();
+    void advanceNoticeUnderLock_data();
+    void advanceNoticeUnderLock();
+    void movedSoundStillPlays();
+};
