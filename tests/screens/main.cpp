@@ -7,6 +7,8 @@
 #include "app/TMainForm.h"
 #include "app/OptionsPage.h"
 #include "app/TTabShowForm.h"
+#include "app/AlarmCenter.h"
+#include "platform/SlideNotice.h"
 #include "store/Database.h"
 #include "store/OpenDatabase.h"
 #include "store/Schema.h"
@@ -73,6 +75,19 @@ int main(int argc, char **argv)
         openWorkingDatabase(db, work, clock.now(), Regional::italian(), prompter);
         schema::ensureSchema(db, { work, program, true });
         addSample(db, clock.today());
+        // The timed alarm and the advance notice of three days, with two days to announce.
+        db.update(QStringLiteral("VNset63"),
+            { { QStringLiteral("timecheck"), QStringLiteral("Y") }, { QStringLiteral("futuro_flag"), true },
+                { QStringLiteral("futuro_days"), 3 } });
+        for (const auto &[days, id] : { std::pair { 1, "Esame di guida" }, std::pair { 3, "Rinnovo passaporto" } })
+            db.insert(QStringLiteral("VNarc66"),
+                { { QStringLiteral("id"), QString::fromUtf8(id) }, { QStringLiteral("flag"), QStringLiteral("O") },
+                    { QStringLiteral("datefull"), clock.today().addDays(days) },
+                    { QStringLiteral("orario"), QStringLiteral("08:45") },
+                    { QStringLiteral("orario2"), QStringLiteral("  :  ") },
+                    { QStringLiteral("fatto"), clock.today().addDays(-150000) },
+                    { QStringLiteral("flagfatto"), QStringLiteral("N") }, { QStringLiteral("anticipa"), QStringLiteral("Y") },
+                    { QStringLiteral("sospeso"), QStringLiteral("N") }, { QStringLiteral("flagscad"), QStringLiteral("N") } });
     }
     Services services { clock, prompter, files, shell, sound, program, {}, Regional::italian(),
         [](QDialog &) { return int(QDialog::Rejected); }, false };
@@ -219,6 +234,44 @@ int main(int argc, char **argv)
             modify.show();
             save(modify, (std::string("editor-modify-") + name).c_str());
         }
+    }
+    // An alarm rung while the window waits in the tray: its notice, then the blinking panel.
+    {
+        SlideNotice &notices = *form.MSNPopUp_Anticipo;
+        notices.closeAll();
+        pages->setCurrentWidget(form.TabSheetTODAY);
+        form.SpeedButton_MINIMIZEClick();
+        clock.set(QDateTime(clock.today(), QTime(16, 0)));
+        form.alarms().TimerContolloOrarioTimer();
+        QTest::qWait(300); // slid in
+        if (!notices.windows().isEmpty())
+            save(*notices.windows().last(), "notice-alarm");
+        form.TrayIconClick();
+        QTest::qWait(100);
+        save(form, "alarm-panel");
+        form.TimerOrologioTimer();
+        save(form, "alarm-panel-line2");
+        form.alarms().stopBlinking();
+
+        // The advance notice: one notice per day, the farthest first, stacked upwards.
+        form.SpeedButtonAnticipoClick();
+        QTest::qWait(400);
+        const QList<QWidget *> shown = notices.windows();
+        QRect area;
+        for (QWidget *w : shown)
+            area |= w->geometry();
+        QImage stack(area.size() + QSize(16, 16), QImage::Format_RGB32);
+        stack.fill(QColor(0x3A, 0x6E, 0xA5)); // a desktop behind them
+        QPainter painter(&stack);
+        for (int i = 0; i < shown.size(); ++i) {
+            painter.drawPixmap(shown[i]->geometry().topLeft() - area.topLeft() + QPoint(8, 8), shown[i]->grab());
+            save(*shown[i], (std::string("notice-advance-") + std::to_string(i + 1)).c_str());
+        }
+        painter.end();
+        const QString file = out + QStringLiteral("/notice-stack.png");
+        stack.save(file);
+        std::printf("%s\n", qPrintable(file));
+        notices.closeAll();
     }
     // The special options panel, with a password typed and not yet confirmed.
     pages->setCurrentWidget(form.TabSheetSetup);
