@@ -3,10 +3,12 @@
 
 #include <QtCore/QPropertyAnimation>
 #include <QtCore/QTimer>
+#include <QtGui/QGuiApplication>
 #include <QtGui/QLinearGradient>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 #include <QtGui/QScreen>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QWidget>
 #include <functional>
 #include <optional>
@@ -39,6 +41,7 @@ public:
                   | Qt::WindowDoesNotAcceptFocus)
         , m_content(content)
         , m_icon(icon)
+        , m_previous(QApplication::activeWindow())
     {
         setObjectName(QStringLiteral("MSNPopUpNotice"));
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -102,6 +105,14 @@ protected:
         p.drawText(QRect(kMargin, top, width() - 2 * kMargin, height() - top - kMargin), Qt::AlignLeft | Qt::AlignTop,
             lines(m_content.text));
     }
+    void changeEvent(QEvent *event) override
+    {
+        // A platform that activates every new window regardless of the hints: the
+        // activation goes back to the window that had it.
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_previous)
+            m_previous->activateWindow();
+        QWidget::changeEvent(event);
+    }
     void enterEvent(QEnterEvent *) override { setHover(true); }
     void leaveEvent(QEvent *) override { setHover(false); }
     void mouseReleaseEvent(QMouseEvent *event) override
@@ -129,6 +140,7 @@ private:
     NoticeContent m_content;
     QPixmap m_icon;
     QPropertyAnimation *m_slide = nullptr;
+    QPointer<QWidget> m_previous; // active when the notice came up
     bool m_hover = false;
 };
 

@@ -113,4 +113,5 @@ private Q_SLOTS:
     void advanceNoticeUnderLock_data();
     void advanceNoticeUnderLock();
     void movedSoundStillPlays();
+    void slideNotice();
 };

@@ -7,6 +7,8 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtGui/QScreen>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
@@ -448,3 +450,47 @@ void TestAlarmCenter::movedSoundStillPlays()
     form.findChild<QToolButton *>(QStringLiteral("SpeedButtonCambiaSuono"))->click();
     QCOMPARE(f.sound.played, QStringList { QStringLiteral("mailbeep") });
 }
+
+void TestAlarmCenter::slideNotice()
+{
+    QWidget window;
+    auto *edit = new QLineEdit(&window);
+    window.show();
+    window.activateWindow();
+    edit->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    SlideNotice notices(&window);
+    QSignalSpy clicks(&notices, &SlideNotice::clicked);
+    notices.showNotice({ QStringLiteral("Primo"), QStringLiteral("riga uno\rriga due\r"), 112, 1 });
+    notices.showNotice({ QStringLiteral("Secondo"), QString(), 80, 0 });
+    const QList<QWidget *> shown = notices.windows();
+    QCOMPARE(shown.size(), 2);
+    for (QWidget *w : shown) {
+        QVERIFY(w->isVisible());
+        QVERIFY(w->windowFlags().testFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+            | Qt::WindowDoesNotAcceptFocus));
+        QVERIFY(w->testAttribute(Qt::WA_ShowWithoutActivating));
+        QCOMPARE(w->width(), 480);
+    }
+    QCOMPARE(shown[0]->height(), 112);
+    QCOMPARE(shown[1]->height(), 80);
+    // Both slide in at the bottom right of the screen, the second above the first.
+    const QRect area = window.screen()->availableGeometry();
+    QTRY_COMPARE(shown[0]->geometry().bottom() > area.bottom() - 20, true);
+    QTRY_COMPARE(shown[1]->geometry().bottom() < shown[0]->geometry().top(), true);
+    QVERIFY(shown[0]->geometry().right() > area.right() - 20);
+    // The user's typing stays where it was.
+    QVERIFY(edit->hasFocus());
+    QVERIFY(window.isActiveWindow());
+
+    // The first goes after its second; the second moves down into its place.
+    const int lowest = shown[0]->y();
+    QTRY_COMPARE(notices.shown().size(), 1);
+    QCOMPARE(notices.shown().first().title, QStringLiteral("Secondo"));
+    QTRY_COMPARE(shown[1]->geometry().bottom(), lowest + 112 - 1);
+    // The one without a time-out stays until clicked.
+    QTest::mouseClick(shown[1], Qt::LeftButton);
+    QCOMPARE(clicks.size(), 1);
+    QTRY_VERIFY(notices.shown().isEmpty());
+}
+
