@@ -10,7 +10,6 @@
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QWidget>
-#include <functional>
 #include <optional>
 
 namespace vellamora {
@@ -35,6 +34,7 @@ QFont pixelFont(const QString &family, bool bold)
 // One notice on screen.
 class NoticeWindow final : public QWidget
 {
+    Q_OBJECT
 public:
     NoticeWindow(const NoticeContent &content, const QPixmap &icon, QScreen *screen)
         : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
@@ -72,8 +72,9 @@ public:
     }
     bool isPlaced() const { return m_slide != nullptr; }
 
-    std::function<void()> onClick;
-    std::function<void()> onClose;
+Q_SIGNALS:
+    void clicked();
+    void closing();
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -119,14 +120,12 @@ protected:
     {
         if (event->button() != Qt::LeftButton)
             return;
-        if (onClick)
-            onClick();
+        Q_EMIT clicked();
         close();
     }
     void closeEvent(QCloseEvent *event) override
     {
-        if (onClose)
-            onClose();
+        Q_EMIT closing();
         QWidget::closeEvent(event);
     }
 
@@ -150,7 +149,7 @@ SlideNotice::~SlideNotice()
 {
     for (NoticeWindow *w : std::as_const(m_windows)) {
         if (w) {
-            w->onClose = nullptr;
+            w->disconnect(this);
             delete w;
         }
     }
@@ -160,8 +159,8 @@ void SlideNotice::showNotice(const NoticeContent &content)
 {
     QScreen *screen = m_anchor && m_anchor->screen() ? m_anchor->screen() : nullptr;
     auto *window = new NoticeWindow(content, m_icon, screen);
-    window->onClick = [this] { Q_EMIT clicked(); };
-    window->onClose = [this, window] { closed(window); };
+    connect(window, &NoticeWindow::clicked, this, &SlideNotice::clicked);
+    connect(window, &NoticeWindow::closing, this, [this, window] { closed(window); });
     m_windows.append(window);
     stack();
     window->show();
@@ -173,7 +172,7 @@ void SlideNotice::closeAll()
     m_windows.clear();
     for (NoticeWindow *w : windows) {
         if (w) {
-            w->onClose = nullptr;
+            w->disconnect(this);
             w->close();
         }
     }
@@ -223,3 +222,5 @@ void SlideNotice::stack()
 }
 
 } // namespace vellamora
+
+#include "SlideNotice.moc"
