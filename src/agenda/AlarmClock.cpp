@@ -18,12 +18,24 @@ std::optional<QTime> alarmTime(const QString &orario)
     return time;
 }
 
+namespace {
+QDateTime wholeSecond(const QDateTime &moment)
+{
+    return moment.addMSecs(-moment.time().msec());
+}
+} // namespace
+
+void AlarmClock::restartAt(const QDateTime &now)
+{
+    m_previous = wholeSecond(now).addSecs(-1);
+}
+
 std::vector<const Appointment *> AlarmClock::due(
     const std::vector<Appointment> &list, const QDate &listDate, const QDateTime &now)
 {
-    const QDateTime current = now.addMSecs(-now.time().msec());
-    // The first check after starting covers its own second only; a clock set back covers
-    // nothing, and the checks after it go on from the new time.
+    const QDateTime current = wholeSecond(now);
+    // Without a start the first check covers its own second only; a clock set back
+    // covers nothing, and the checks after it go on from the new time.
     const QDateTime previous = m_previous.isValid() ? m_previous : current.addSecs(-1);
     m_previous = current;
     std::vector<const Appointment *> ringing;

@@ -22,9 +22,9 @@ public:
     // Rows of `list` (the alarm list read for `listDate`) that ring at `now`, in list order.
     std::vector<const Appointment *> due(const std::vector<Appointment> &list, const QDate &listDate,
         const QDateTime &now);
-    // Forgets the previous check: the next one rings only what starts in its own second.
-    // Used when the alarm is switched off, so that switching it on does not ring the past.
-    void forgetPreviousCheck() { m_previous = {}; }
+    // Starts watching at `now` (the alarm is switched on): the next check rings what
+    // starts from this second on, and nothing before it.
+    void restartAt(const QDateTime &now);
 
 private:
     QDateTime m_previous; // whole seconds

@@ -29,10 +29,12 @@ AlarmCenter::AlarmCenter(TMainForm &form) : QObject(&form), m_form(form)
 {
     m_form.Panel_MEssaggio->installEventFilter(this);
     connect(m_form.MSNPopUp_Anticipo, &SlideNotice::clicked, this, &AlarmCenter::noticeClicked);
-    // Switching the alarm off and on again does not ring what passed in between.
+    // The alarm watches from the moment it is switched on (at start-up too): what
+    // passed while it was off does not ring.
+    m_clock.restartAt(m_form.m_services.clock.now());
     connect(m_form.m_options->CheckBox_TimeCheck, &QCheckBox::toggled, this, [this](bool on) {
-        if (!on)
-            m_clock.forgetPreviousCheck();
+        if (on)
+            m_clock.restartAt(m_form.m_services.clock.now());
     });
 }
 

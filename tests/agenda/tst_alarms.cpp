@@ -141,11 +141,14 @@ void TestAlarms::catchUpFollowsTheList()
     QCOMPARE(late.size(), size_t(1));
     QCOMPARE(late[0]->codimp, 4);
 
-    // Switched off and on: what passed in between does not ring.
-    AlarmClock paused;
-    QVERIFY(paused.due(list, kToday, today("09:00:00.000")).empty());
-    paused.forgetPreviousCheck();
-    QVERIFY(paused.due(list, kToday, today("10:00:00.000")).empty());
+    // Started (or switched on) during the appointment's second: the next tick rings it.
+    std::vector<Appointment> nine { at(6, QStringLiteral("09:00")), at(7, QStringLiteral("10:00")) };
+    AlarmClock started;
+    started.restartAt(today("09:00:00.700"));
+    QCOMPARE(started.due(nine, kToday, today("09:00:01.650")).size(), size_t(1));
+    // Switched on again later: what passed while it was off does not ring.
+    started.restartAt(today("10:00:01.000"));
+    QVERIFY(started.due(nine, kToday, today("10:00:02.000")).empty());
 }
 
 void TestAlarms::noticeLine_data()
