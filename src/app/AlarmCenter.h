@@ -4,6 +4,7 @@
 
 #include <QtCore/QObject>
 #include <QtCore/QString>
+#include <QtGui/QColor>
 
 namespace vellamora {
 

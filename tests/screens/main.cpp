@@ -2,6 +2,7 @@
 // looking at what a change does. Runs the real window on a sample database in a
 // temporary program folder; message boxes are answered by a double.
 #include "agenda/AppointmentEditor.h"
+#include "agenda/Notices.h"
 #include "app/Regional.h"
 #include "app/Services.h"
 #include "app/TMainForm.h"
@@ -271,6 +272,11 @@ int main(int argc, char **argv)
         const QString file = out + QStringLiteral("/notice-stack.png");
         stack.save(file);
         std::printf("%s\n", qPrintable(file));
+        notices.closeAll();
+        // Today's summary, as a start in the tray shows it.
+        notices.showNotice(agenda::notice::dailySummary(form.dayAgenda(), clock.today(), services.regional));
+        QTest::qWait(300);
+        save(*notices.windows().last(), "notice-summary");
         notices.closeAll();
     }
     // The special options panel, with a password typed and not yet confirmed.
