@@ -110,6 +110,7 @@ private Q_SLOTS:
     void dailySummary();
     void advanceNotice_data();
     void advanceNotice();
+    void advanceNoticeOncePerStartAndDay();
     void advanceNoticeUnderLock_data();
     void advanceNoticeUnderLock();
     void movedSoundStillPlays();

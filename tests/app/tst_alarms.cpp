@@ -7,6 +7,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QTimer>
 #include <QtGui/QScreen>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
@@ -259,11 +260,9 @@ void TestAlarmCenter::alarmWithWindowOrLock()
     TMainForm &form = f.start();
     f.comeUp();
     QCOMPARE(form.isVisible(), windowUp || soundCode == QLatin1String("2"));
-    if (form.isVisible()) {
-        // Hidden again, so that coming up is the alarm's doing.
-        if (!windowUp)
-            form.SpeedButton_MINIMIZEClick();
-    }
+    // Hidden again, so that coming up is the alarm's doing.
+    if (form.isVisible() && !windowUp)
+        form.SpeedButton_MINIMIZEClick();
     notices(form).closeAll();
     f.sound.played.clear();
 
@@ -272,6 +271,9 @@ void TestAlarmCenter::alarmWithWindowOrLock()
     QCOMPARE(notices(form).shown().size(), notice ? 1 : 0);
     QCOMPARE(f.sound.played, soundCode == QLatin1String("N") ? QStringList {} : QStringList { "mailbeep" });
     QVERIFY(form.alarms().blinking());
+    // In the tray the icon cycles; a window that is up is brought to the front instead.
+    QCOMPARE(form.trayCycling(), !windowUp);
+    QCOMPARE(form.TimerAppari->isActive(), comesUp);
     f.comeUp();
     QCOMPARE(form.isVisible(), comesUp);
 }
@@ -376,6 +378,38 @@ void TestAlarmCenter::advanceNotice()
     } else if (!titles.isEmpty()) {
         QCOMPARE(notices(form).shown().first().timeoutSeconds, 5);
     }
+}
+
+void TestAlarmCenter::advanceNoticeOncePerStartAndDay()
+{
+    MainFormFixture f;
+    f.clock.set(todayAt(QStringLiteral("23:00:00")));
+    f.prepareDatabase([&](Database &db) {
+        Options o;
+        o.minimized = false;
+        o.advanceNotice = true;
+        o.advanceDays = 1;
+        setOptions(db, o);
+        addAppointment(db, kToday.addDays(1), QStringLiteral("10:00"), QStringLiteral("Esame"), true);
+        addAppointment(db, kToday.addDays(2), QStringLiteral("10:00"), QStringLiteral("Viaggio"), true);
+    });
+    TMainForm &form = f.start();
+    // The window comes up by itself: the check waits for it.
+    QVERIFY(notices(form).shown().isEmpty());
+    f.comeUp();
+    QVERIFY(form.isVisible());
+    QCOMPARE(::titles(form), QStringList { QStringLiteral("Ti anticipo che domani, ovvero sabato 12 dicembre 2026\r") });
+    // Coming up again checks nothing more.
+    notices(form).closeAll();
+    form.hide();
+    form.TrayIconClick();
+    f.comeUp();
+    QVERIFY(notices(form).shown().isEmpty());
+    // The day change checks once more, from the new date.
+    f.clock.set(QDateTime(kToday.addDays(1), QTime(0, 0)));
+    form.TimerOrologioTimer();
+    QCOMPARE(::titles(form), QStringList { QStringLiteral("Ti anticipo che domani, ovvero domenica 13 dicembre 2026\r") });
+    QVERIFY(!form.holdFlag());
 }
 
 void TestAlarmCenter::advanceNoticeUnderLock_data()
