@@ -210,11 +210,20 @@ void SlideNotice::stack()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const int x = area.right() + 1 - kWidth - kGap;
+    const int firstColumn = area.right() + 1 - kWidth - kGap;
+    int x = firstColumn;
     int bottom = area.bottom() + 1 - kGap;
     for (NoticeWindow *w : std::as_const(m_windows)) {
         if (!w)
             continue;
+        // A column that reached the top of the screen goes on in a new one to its left,
+        // or over the first one when the screen has no room for another.
+        if (bottom - w->height() < area.top() && bottom < area.bottom() + 1 - kGap) {
+            x -= kWidth + kGap;
+            if (x < area.left())
+                x = firstColumn;
+            bottom = area.bottom() + 1 - kGap;
+        }
         const QPoint target(x, bottom - w->height());
         bottom = target.y() - kGap;
         w->slideTo(target, w->isPlaced() ? std::nullopt : std::optional<QPoint>(QPoint(x, area.bottom() + 1)));

@@ -526,5 +526,17 @@ void TestAlarmCenter::slideNotice()
     QTest::mouseClick(shown[1], Qt::LeftButton);
     QCOMPARE(clicks.size(), 1);
     QTRY_VERIFY(notices.shown().isEmpty());
+
+    // More than a screen's height: a new column to the left where the screen has room,
+    // otherwise over the first; never outside the screen.
+    const int count = area.height() / 80 + 2;
+    for (int i = 0; i < count; ++i)
+        notices.showNotice({ QString::number(i), QString(), 80, 0 });
+    const QList<QWidget *> many = notices.windows();
+    QTRY_VERIFY(std::all_of(many.begin(), many.end(), [&](QWidget *w) { return area.contains(w->geometry()); }));
+    QCOMPARE(many.last()->x(),
+        area.width() >= 2 * (480 + 4) ? many.first()->x() - 480 - 4 : many.first()->x());
+    notices.closeAll();
+    QVERIFY(notices.windows().isEmpty());
 }
 
