@@ -20,8 +20,8 @@ class AlarmClock
 {
 public:
     // Rows of `list` (the alarm list read for `listDate`) that ring at `now`, in list order.
-    std::vector<const Appointment *> due(const std::vector<Appointment> &list, const QDate &listDate,
-        const QDateTime &now);
+    std::vector<const Appointment *> due(
+        const std::vector<Appointment> &list, const QDate &listDate, const QDateTime &now);
     // Starts watching at `now` (the alarm is switched on): the next check rings what
     // starts from this second on, and nothing before it.
     void restartAt(const QDateTime &now);

@@ -59,11 +59,12 @@ QString messageLine2(const QString &description)
 
 NoticeContent alarmNotice(const Appointment &a, const QString &line2)
 {
-    return { QStringLiteral("Sbrigati! Sono le ") + a.orario + QStringLiteral(", è ora di..."), kIndent + line2,
-        96, 10 };
+    return { QStringLiteral("Sbrigati! Sono le ") + a.orario + QStringLiteral(", è ora di..."),
+        kIndent + line2, 96, 10 };
 }
 
-NoticeContent dailySummary(const std::vector<Appointment> &dayAgenda, const QDate &today, const Regional &regional)
+NoticeContent dailySummary(
+    const std::vector<Appointment> &dayAgenda, const QDate &today, const Regional &regional)
 {
     NoticeContent n;
     n.height = 80;
@@ -77,17 +78,20 @@ NoticeContent dailySummary(const std::vector<Appointment> &dayAgenda, const QDat
         n.height += 16;
         n.text += noticeLine(a);
     }
-    n.title = (someDone ? QStringLiteral("Impegni (non svolti) di oggi: ") : QStringLiteral("Impegni di oggi: "))
+    n.title
+        = (someDone ? QStringLiteral("Impegni (non svolti) di oggi: ") : QStringLiteral("Impegni di oggi: "))
         + longDate(today, regional);
     return n;
 }
 
-NoticeContent advanceNotice(int k, const QDate &day, const std::vector<Appointment> &rows, const Regional &regional)
+NoticeContent advanceNotice(
+    int k, const QDate &day, const std::vector<Appointment> &rows, const Regional &regional)
 {
     NoticeContent n;
     n.height = 80 + 16 * int(rows.size());
     n.title = (k == 1 ? QStringLiteral("Ti anticipo che domani, ovvero ")
-                      : QStringLiteral("Ti anticipo che tra ") + QString::number(k) + QStringLiteral(" giorni, ovvero "))
+                      : QStringLiteral("Ti anticipo che tra ") + QString::number(k)
+                          + QStringLiteral(" giorni, ovvero "))
         + longDate(day, regional) + kLineEnd;
     for (const Appointment &a : rows)
         n.text += noticeLine(a);
@@ -107,7 +111,8 @@ NoticeContent nothingAhead(int days)
         QString(), 80, 5 };
 }
 
-std::optional<QString> alarmSoundFile(const QString &waveSound, const QString &programFolder, bool alarmsFolder)
+std::optional<QString> alarmSoundFile(
+    const QString &waveSound, const QString &programFolder, bool alarmsFolder)
 {
     if (waveSound.isEmpty() || waveSound == QLatin1String("mailbeep"))
         return std::nullopt;
@@ -115,9 +120,8 @@ std::optional<QString> alarmSoundFile(const QString &waveSound, const QString &p
         return waveSound;
     if (alarmsFolder) {
         // The stored path may come from another system: both separators end a folder.
-        const QString name = waveSound.mid(std::max(waveSound.lastIndexOf(QLatin1Char('/')),
-                                               waveSound.lastIndexOf(QLatin1Char('\\')))
-            + 1);
+        const QString name = waveSound.mid(
+            std::max(waveSound.lastIndexOf(QLatin1Char('/')), waveSound.lastIndexOf(QLatin1Char('\\'))) + 1);
         const QString moved = programFolder + QStringLiteral("alarms/") + name;
         if (!name.isEmpty() && QFileInfo(moved).isFile())
             return moved;
@@ -125,7 +129,8 @@ std::optional<QString> alarmSoundFile(const QString &waveSound, const QString &p
     return std::nullopt;
 }
 
-void playAlarmSound(SoundPlayer &player, const QString &waveSound, const QString &programFolder, AlarmsFolder alarms)
+void playAlarmSound(
+    SoundPlayer &player, const QString &waveSound, const QString &programFolder, AlarmsFolder alarms)
 {
     if (const auto file = alarmSoundFile(waveSound, programFolder, alarms == AlarmsFolder::Searched))
         player.playFile(*file);

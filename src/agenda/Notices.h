@@ -25,10 +25,12 @@ QString messageLine2(const QString &description);
 NoticeContent alarmNotice(const Appointment &a, const QString &line2);
 
 // Today's summary over the day agenda: the not-done rows, titled after `today`.
-NoticeContent dailySummary(const std::vector<Appointment> &dayAgenda, const QDate &today, const Regional &regional);
+NoticeContent dailySummary(
+    const std::vector<Appointment> &dayAgenda, const QDate &today, const Regional &regional);
 
 // The notice of the appointments `k` days ahead (on `day`); its height counts every row.
-NoticeContent advanceNotice(int k, const QDate &day, const std::vector<Appointment> &rows, const Regional &regional);
+NoticeContent advanceNotice(
+    int k, const QDate &day, const std::vector<Appointment> &rows, const Regional &regional);
 // Shown instead of the days while the window is locked.
 NoticeContent lockedAdvanceNotice(int height);
 // Shown when the check found nothing in the next `days` days.
@@ -37,7 +39,8 @@ NoticeContent nothingAhead(int days);
 // The alarm sound, first that exists: the `waveSound` file; the program folder's alarms/
 // sub-folder with its file-name part (when `alarmsFolder`); otherwise the mail chime.
 // Returns the file to play, or nothing for the chime.
-std::optional<QString> alarmSoundFile(const QString &waveSound, const QString &programFolder, bool alarmsFolder);
+std::optional<QString> alarmSoundFile(
+    const QString &waveSound, const QString &programFolder, bool alarmsFolder);
 enum class AlarmsFolder { Searched, Skipped };
 void playAlarmSound(SoundPlayer &player, const QString &waveSound, const QString &programFolder,
     AlarmsFolder alarms = AlarmsFolder::Searched);

@@ -57,7 +57,8 @@ void AlarmCenter::TimerContolloOrarioTimer()
         return;
     // Copies: ringing changes the page, and a page may read the alarm list again.
     std::vector<Appointment> ringing;
-    for (const Appointment *a : m_clock.due(m_form.m_alarmList, m_form.m_alarmListDate, m_form.m_services.clock.now()))
+    for (const Appointment *a :
+        m_clock.due(m_form.m_alarmList, m_form.m_alarmListDate, m_form.m_services.clock.now()))
         ringing.push_back(*a);
     for (const Appointment &a : ringing)
         ring(a);
@@ -91,12 +92,14 @@ void AlarmCenter::ring(const Appointment &a)
 
 void AlarmCenter::playAlarmSound()
 {
-    notice::playAlarmSound(m_form.m_services.sound, m_form.m_options->alarmSound(), m_form.m_services.programFolder);
+    notice::playAlarmSound(
+        m_form.m_services.sound, m_form.m_options->alarmSound(), m_form.m_services.programFolder);
 }
 
 // ---------------------------------------------------------------- message panel
 
-void AlarmCenter::setPanel(const QString &caption, const QColor &background, const QColor &text, Qt::CursorShape cursor)
+void AlarmCenter::setPanel(
+    const QString &caption, const QColor &background, const QColor &text, Qt::CursorShape cursor)
 {
     QLabel *panel = m_form.Panel_MEssaggio;
     panel->setText(caption);
@@ -144,7 +147,8 @@ void AlarmCenter::startupCheck()
         && (options.CheckBox_Minimized->isChecked() || !m_form.m_advanceNoticePending))
         automaticAdvanceNoticeCheck();
     const QString first = m_form.m_services.arguments.value(0).toUpper();
-    if ((first == QLatin1String("CONTROLLO") || first == QLatin1String("CONTROL")) && m_form.m_dayAgenda.empty()) {
+    if ((first == QLatin1String("CONTROLLO") || first == QLatin1String("CONTROL"))
+        && m_form.m_dayAgenda.empty()) {
         m_form.terminate();
         return;
     }
@@ -159,7 +163,8 @@ void AlarmCenter::todaysReminder()
     // The summary stands in for the window: not when the window comes up by itself.
     if (!lockConfigured() && !options.CheckBox_Visivo->isChecked() && !m_form.m_dayAgenda.empty()
         && options.CheckBox_Minimized->isChecked())
-        showNotice(notice::dailySummary(m_form.m_dayAgenda, m_form.m_services.clock.today(), m_form.m_services.regional));
+        showNotice(notice::dailySummary(
+            m_form.m_dayAgenda, m_form.m_services.clock.today(), m_form.m_services.regional));
     if (options.CheckBox_Soundon->isChecked())
         playAlarmSound();
     if (options.CheckBox_Visivo->isChecked())

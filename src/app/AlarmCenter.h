@@ -50,7 +50,8 @@ private:
     void noticeClicked();
     void showNotice(const NoticeContent &content);
     bool lockConfigured() const;
-    void setPanel(const QString &caption, const QColor &background, const QColor &text, Qt::CursorShape cursor);
+    void setPanel(
+        const QString &caption, const QColor &background, const QColor &text, Qt::CursorShape cursor);
 
     TMainForm &m_form;
     agenda::AlarmClock m_clock;

@@ -37,11 +37,9 @@ class NoticeWindow final : public QWidget
     Q_OBJECT
 public:
     NoticeWindow(const NoticeContent &content, const QPixmap &icon, QScreen *screen)
-        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                  | Qt::WindowDoesNotAcceptFocus)
-        , m_content(content)
-        , m_icon(icon)
-        , m_previous(QApplication::activeWindow())
+        : QWidget(nullptr,
+            Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
+          m_content(content), m_icon(icon), m_previous(QApplication::activeWindow())
     {
         setObjectName(QStringLiteral("MSNPopUpNotice"));
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -103,8 +101,8 @@ protected:
         p.setFont(text);
         p.setPen(m_hover ? QColor(Qt::blue) : QColor(Qt::black));
         const int top = std::max(titleUsed.bottom(), 24) + 6;
-        p.drawText(QRect(kMargin, top, width() - 2 * kMargin, height() - top - kMargin), Qt::AlignLeft | Qt::AlignTop,
-            lines(m_content.text));
+        p.drawText(QRect(kMargin, top, width() - 2 * kMargin, height() - top - kMargin),
+            Qt::AlignLeft | Qt::AlignTop, lines(m_content.text));
     }
     void changeEvent(QEvent *event) override
     {
@@ -143,7 +141,7 @@ private:
     bool m_hover = false;
 };
 
-SlideNotice::SlideNotice(QWidget *anchor) : QObject(anchor), m_anchor(anchor) {}
+SlideNotice::SlideNotice(QWidget *anchor) : QObject(anchor), m_anchor(anchor) { }
 
 SlideNotice::~SlideNotice()
 {
@@ -226,7 +224,8 @@ void SlideNotice::stack()
         }
         const QPoint target(x, bottom - w->height());
         bottom = target.y() - kGap;
-        w->slideTo(target, w->isPlaced() ? std::nullopt : std::optional<QPoint>(QPoint(x, area.bottom() + 1)));
+        w->slideTo(
+            target, w->isPlaced() ? std::nullopt : std::optional<QPoint>(QPoint(x, area.bottom() + 1)));
     }
 }
 

@@ -68,10 +68,11 @@ void TestAlarms::catchUp_data()
     QTest::addColumn<QStringList>("rings"); // per check: keys rung, comma separated
     const QStringList one { QStringLiteral("09:30") };
     QTest::newRow("on time, once") << one
-                                   << QStringList { "09:29:59.000", "09:30:00.020", "09:30:00.900", "09:30:01.010" }
+                                   << QStringList { "09:29:59.000", "09:30:00.020", "09:30:00.900",
+                                          "09:30:01.010" }
                                    << QStringList { "", "1", "", "" };
-    QTest::newRow("one second late")
-        << one << QStringList { "09:29:59.500", "09:30:01.003" } << QStringList { "", "1" };
+    QTest::newRow("one second late") << one << QStringList { "09:29:59.500", "09:30:01.003" }
+                                     << QStringList { "", "1" };
     QTest::newRow("a minute late") << one << QStringList { "09:29:59.500", "09:31:00.000" }
                                    << QStringList { "", "1" };
     QTest::newRow("two-hour gap") << QStringList { "08:00", "09:30", "10:15", "11:45" }
@@ -158,15 +159,27 @@ void TestAlarms::noticeLine_data()
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("expected");
     const QString pad(14, QLatin1Char(' '));
-    QTest::newRow("start and end") << "09:30" << "11:00" << "Riunione" << QString(pad + "09:30 - 11:00 : Riunione\r");
-    QTest::newRow("start only") << "16:00" << "  :  " << "Caffè" << QString(pad + "16:00 : Caffè\r");
-    QTest::newRow("no time") << "  :  " << "11:00" << "Palestra" << QString(pad + "senza orario: Palestra\r");
-    QTest::newRow("dotted blank start") << "  .  " << "  .  " << "Posta" << QString(pad + "__.__ - __.__ : Posta\r");
-    QTest::newRow("dotted blank end") << "08.15" << "  .  " << "Treno" << QString(pad + "08.15 - __.__ : Treno\r");
+    QTest::newRow("start and end") << "09:30"
+                                   << "11:00"
+                                   << "Riunione" << QString(pad + "09:30 - 11:00 : Riunione\r");
+    QTest::newRow("start only") << "16:00"
+                                << "  :  "
+                                << "Caffè" << QString(pad + "16:00 : Caffè\r");
+    QTest::newRow("no time") << "  :  "
+                             << "11:00"
+                             << "Palestra" << QString(pad + "senza orario: Palestra\r");
+    QTest::newRow("dotted blank start") << "  .  "
+                                        << "  .  "
+                                        << "Posta" << QString(pad + "__.__ - __.__ : Posta\r");
+    QTest::newRow("dotted blank end") << "08.15"
+                                      << "  .  "
+                                      << "Treno" << QString(pad + "08.15 - __.__ : Treno\r");
     // 14 + 8 + 39 = 61 characters: kept whole; one more is cut to 58 and "...".
     const QString fits(39, QLatin1Char('a'));
-    QTest::newRow("61 kept") << "09:30" << "  :  " << fits << QString(pad + "09:30 : " + fits + "\r");
-    QTest::newRow("62 cut") << "09:30" << "  :  " << QString(fits + "b")
+    QTest::newRow("61 kept") << "09:30"
+                             << "  :  " << fits << QString(pad + "09:30 : " + fits + "\r");
+    QTest::newRow("62 cut") << "09:30"
+                            << "  :  " << QString(fits + "b")
                             << QString(pad + "09:30 : " + QString(36, QLatin1Char('a')) + "...\r");
 }
 
@@ -185,9 +198,15 @@ void TestAlarms::messageLines_data()
 {
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("44 fits in 46") << 44 << QString(QLatin1Char(' ') + QString(44, QLatin1Char('x')) + QLatin1Char('!'));
-    QTest::newRow("45 is cut") << 45 << QString(QLatin1Char(' ') + QString(42, QLatin1Char('x')) + QStringLiteral("..."));
-    QTest::newRow("50 is cut") << 50 << QString(QLatin1Char(' ') + QString(42, QLatin1Char('x')) + QStringLiteral("..."));
+    QTest::newRow("44 fits in 46") << 44
+                                   << QString(QLatin1Char(' ') + QString(44, QLatin1Char('x'))
+                                          + QLatin1Char('!'));
+    QTest::newRow("45 is cut") << 45
+                               << QString(QLatin1Char(' ') + QString(42, QLatin1Char('x'))
+                                      + QStringLiteral("..."));
+    QTest::newRow("50 is cut") << 50
+                               << QString(QLatin1Char(' ') + QString(42, QLatin1Char('x'))
+                                      + QStringLiteral("..."));
 }
 
 void TestAlarms::messageLines()
@@ -229,9 +248,11 @@ void TestAlarms::advanceNotices_data()
     QTest::addColumn<int>("k");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("title");
-    QTest::newRow("tomorrow") << 1 << 1 << QStringLiteral("Ti anticipo che domani, ovvero sabato 12 dicembre 2026\r");
-    QTest::newRow("in three days")
-        << 3 << 2 << QStringLiteral("Ti anticipo che tra 3 giorni, ovvero lunedì 14 dicembre 2026\r");
+    QTest::newRow("tomorrow") << 1 << 1
+                              << QStringLiteral("Ti anticipo che domani, ovvero sabato 12 dicembre 2026\r");
+    QTest::newRow("in three days") << 3 << 2
+                                   << QStringLiteral(
+                                          "Ti anticipo che tra 3 giorni, ovvero lunedì 14 dicembre 2026\r");
     QTest::newRow("into the next year")
         << 366 << 1 << QStringLiteral("Ti anticipo che tra 366 giorni, ovvero domenica 12 dicembre 2027\r");
 }
@@ -255,11 +276,12 @@ void TestAlarms::advanceNotices()
 
     const NoticeContent locked = notice::lockedAdvanceNotice(n.height);
     QCOMPARE(locked.title, QStringLiteral("Si avvicinano degli impegni importanti!"));
-    QCOMPARE(locked.text, QStringLiteral("              Inserisci la password per scoprire a cosa mi riferisco."));
+    QCOMPARE(
+        locked.text, QStringLiteral("              Inserisci la password per scoprire a cosa mi riferisco."));
     QCOMPARE(locked.timeoutSeconds, 0);
     const NoticeContent nothing = notice::nothingAhead(k);
-    QCOMPARE(nothing.title,
-        QStringLiteral("Nessun impegno importante in vista per i prossimi %1 giorni.").arg(k));
+    QCOMPARE(
+        nothing.title, QStringLiteral("Nessun impegno importante in vista per i prossimi %1 giorni.").arg(k));
     QVERIFY(nothing.text.isEmpty());
     QCOMPARE(nothing.timeoutSeconds, 5);
 }

@@ -25,19 +25,23 @@ const QDate kToday(2026, 12, 11);
 
 QDateTime todayAt(const QString &time)
 {
-    return QDateTime(kToday, QTime::fromString(time, time.size() > 8 ? QStringLiteral("hh:mm:ss.zzz") : QStringLiteral("hh:mm:ss")));
+    return QDateTime(kToday,
+        QTime::fromString(
+            time, time.size() > 8 ? QStringLiteral("hh:mm:ss.zzz") : QStringLiteral("hh:mm:ss")));
 }
 
-void addAppointment(Database &db, const QDate &date, const QString &start, const QString &description,
-    bool announced = false)
+void addAppointment(
+    Database &db, const QDate &date, const QString &start, const QString &description, bool announced = false)
 {
     db.insert(QStringLiteral("VNarc66"),
         { { QStringLiteral("id"), description }, { QStringLiteral("flag"), QStringLiteral("O") },
             { QStringLiteral("datefull"), date }, { QStringLiteral("orario"), start },
             { QStringLiteral("orario2"), QStringLiteral("  :  ") },
-            { QStringLiteral("fatto"), date.addDays(-150000) }, { QStringLiteral("flagfatto"), QStringLiteral("N") },
+            { QStringLiteral("fatto"), date.addDays(-150000) },
+            { QStringLiteral("flagfatto"), QStringLiteral("N") },
             { QStringLiteral("anticipa"), announced ? QStringLiteral("Y") : QStringLiteral("N") },
-            { QStringLiteral("sospeso"), QStringLiteral("N") }, { QStringLiteral("flagscad"), QStringLiteral("N") } });
+            { QStringLiteral("sospeso"), QStringLiteral("N") },
+            { QStringLiteral("flagscad"), QStringLiteral("N") } });
 }
 
 // The options these tests turn: the timed alarm with sound, staying in the tray.
@@ -102,14 +106,16 @@ void TestAlarmCenter::alarmRings_data()
     QTest::newRow("on time") << one << QString() << QStringList { "09:29:59", "09:30:00" }
                              << QStringList { "Riunione" };
     QTest::newRow("not again a second later")
-        << one << QString() << QStringList { "09:29:59", "09:30:00", "09:30:01" } << QStringList { "Riunione" };
+        << one << QString() << QStringList { "09:29:59", "09:30:00", "09:30:01" }
+        << QStringList { "Riunione" };
     QTest::newRow("one second late") << one << QString() << QStringList { "09:29:59.500", "09:30:01.003" }
                                      << QStringList { "Riunione" };
     QTest::newRow("a minute late") << one << QString() << QStringList { "09:29:59", "09:31:00" }
                                    << QStringList { "Riunione" };
-    QTest::newRow("two-hour gap")
-        << QStringList { "08:15 Colazione", "09:30 Riunione", "10:15 Telefonata", "11:00 Pranzo" } << QString()
-        << QStringList { "08:20:00", "10:20:00" } << QStringList { "Riunione", "Telefonata" };
+    QTest::newRow("two-hour gap") << QStringList { "08:15 Colazione", "09:30 Riunione", "10:15 Telefonata",
+        "11:00 Pranzo" } << QString()
+                                  << QStringList { "08:20:00", "10:20:00" }
+                                  << QStringList { "Riunione", "Telefonata" };
     QTest::newRow("two at the same minute")
         << QStringList { "09:30 Banca", "09:30 Posta" } << QString() << QStringList { "09:29:59", "09:30:00" }
         << QStringList { "Banca", "Posta" };
@@ -140,7 +146,8 @@ void TestAlarmCenter::alarmRings()
     QVERIFY(!form.trayCycling());
     f.sound.played.clear();
     if (!doneBefore.isEmpty()) {
-        form.database().exec(QStringLiteral("UPDATE VNarc66 SET fatto = :today, flagfatto = 'Y' WHERE id = :id"),
+        form.database().exec(
+            QStringLiteral("UPDATE VNarc66 SET fatto = :today, flagfatto = 'Y' WHERE id = :id"),
             { { QStringLiteral("today"), kToday }, { QStringLiteral("id"), doneBefore } });
         form.SpeedButtonAggiornaTuttoClick(); // reads the alarm list again
     }
@@ -190,8 +197,9 @@ void TestAlarmCenter::messagePanel()
     const QString line2 = QStringLiteral(" Consegnare la relazione trimestrale al dir...");
     QCOMPARE(form.alarms().messageLine2(), line2);
     QCOMPARE(notices(form).shown().size(), 1);
-    QCOMPARE(notices(form).shown().first(), (NoticeContent { QStringLiteral("Sbrigati! Sono le 09:30, è ora di..."),
-                                                QString(14, QLatin1Char(' ')) + line2, 96, 10 }));
+    QCOMPARE(notices(form).shown().first(),
+        (NoticeContent { QStringLiteral("Sbrigati! Sono le 09:30, è ora di..."),
+            QString(14, QLatin1Char(' ')) + line2, 96, 10 }));
 
     // The panel takes the one-shot colour and a hand cursor, and swaps lines every second.
     QCOMPARE(panel(form).palette().color(QPalette::Window), colour::toQColor(form.sectionColours()[0]));
@@ -319,7 +327,8 @@ void TestAlarmCenter::dailySummary()
     const NoticeContent n = notices(form).shown().first();
     QCOMPARE(n.title, QStringLiteral("Impegni di oggi: venerdì 11 dicembre 2026"));
     const QString pad(14, QLatin1Char(' '));
-    QCOMPARE(n.text, pad + QStringLiteral("senza orario: Palestra\r") + pad + QStringLiteral("09:30 : Riunione\r"));
+    QCOMPARE(n.text,
+        pad + QStringLiteral("senza orario: Palestra\r") + pad + QStringLiteral("09:30 : Riunione\r"));
     QCOMPARE(n.height, 80 + 2 * 16);
     QCOMPARE(n.timeoutSeconds, 10);
 }
@@ -333,8 +342,8 @@ void TestAlarmCenter::advanceNotice_data()
         << QList<int> { 1, 3 } << true
         << QStringList { "Ti anticipo che tra 3 giorni, ovvero lunedì 14 dicembre 2026\r",
                "Ti anticipo che domani, ovvero sabato 12 dicembre 2026\r" };
-    QTest::newRow("beyond the days and today") << QList<int> { 0, 4 } << true
-                                               << QStringList { "Nessun impegno importante in vista per i prossimi 3 giorni." };
+    QTest::newRow("beyond the days and today") << QList<int> { 0,
+        4 } << true << QStringList { "Nessun impegno importante in vista per i prossimi 3 giorni." };
     QTest::newRow("nothing, another page") << QList<int> {} << false << QStringList {};
 }
 
@@ -351,7 +360,8 @@ void TestAlarmCenter::advanceNotice()
         o.advanceDays = 3;
         setOptions(db, o);
         for (int k : daysAhead)
-            addAppointment(db, kToday.addDays(k), QStringLiteral("10:00"), QStringLiteral("Scadenza %1").arg(k), true);
+            addAppointment(
+                db, kToday.addDays(k), QStringLiteral("10:00"), QStringLiteral("Scadenza %1").arg(k), true);
         addAppointment(db, kToday.addDays(2), QStringLiteral("10:00"), QStringLiteral("Non annunciato"));
     });
     TMainForm &form = f.start();
@@ -398,7 +408,8 @@ void TestAlarmCenter::advanceNoticeOncePerStartAndDay()
     QVERIFY(notices(form).shown().isEmpty());
     f.comeUp();
     QVERIFY(form.isVisible());
-    QCOMPARE(::titles(form), QStringList { QStringLiteral("Ti anticipo che domani, ovvero sabato 12 dicembre 2026\r") });
+    QCOMPARE(::titles(form),
+        QStringList { QStringLiteral("Ti anticipo che domani, ovvero sabato 12 dicembre 2026\r") });
     // Coming up again checks nothing more.
     notices(form).closeAll();
     form.hide();
@@ -408,7 +419,8 @@ void TestAlarmCenter::advanceNoticeOncePerStartAndDay()
     // The day change checks once more, from the new date.
     f.clock.set(QDateTime(kToday.addDays(1), QTime(0, 0)));
     form.TimerOrologioTimer();
-    QCOMPARE(::titles(form), QStringList { QStringLiteral("Ti anticipo che domani, ovvero domenica 13 dicembre 2026\r") });
+    QCOMPARE(::titles(form),
+        QStringList { QStringLiteral("Ti anticipo che domani, ovvero domenica 13 dicembre 2026\r") });
     QVERIFY(!form.holdFlag());
 }
 
@@ -501,8 +513,8 @@ void TestAlarmCenter::slideNotice()
     QCOMPARE(shown.size(), 2);
     for (QWidget *w : shown) {
         QVERIFY(w->isVisible());
-        QVERIFY(w->windowFlags().testFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-            | Qt::WindowDoesNotAcceptFocus));
+        QVERIFY(w->windowFlags().testFlags(
+            Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus));
         QVERIFY(w->testAttribute(Qt::WA_ShowWithoutActivating));
         QCOMPARE(w->width(), 480);
     }
@@ -533,10 +545,10 @@ void TestAlarmCenter::slideNotice()
     for (int i = 0; i < count; ++i)
         notices.showNotice({ QString::number(i), QString(), 80, 0 });
     const QList<QWidget *> many = notices.windows();
-    QTRY_VERIFY(std::all_of(many.begin(), many.end(), [&](QWidget *w) { return area.contains(w->geometry()); }));
-    QCOMPARE(many.last()->x(),
-        area.width() >= 2 * (480 + 4) ? many.first()->x() - 480 - 4 : many.first()->x());
+    QTRY_VERIFY(
+        std::all_of(many.begin(), many.end(), [&](QWidget *w) { return area.contains(w->geometry()); }));
+    QCOMPARE(
+        many.last()->x(), area.width() >= 2 * (480 + 4) ? many.first()->x() - 480 - 4 : many.first()->x());
     notices.closeAll();
     QVERIFY(notices.windows().isEmpty());
 }
-
