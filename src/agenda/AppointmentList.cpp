@@ -3,6 +3,7 @@
 
 #include "store/StoreError.h"
 
+#include <QtCore/QFileInfo>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -321,6 +322,33 @@ void deleteAppointment(Database &db, qint64 key)
 {
     db.exec(QStringLiteral("DELETE\nFROM VNarc66\nWHERE codimp = :codimp"),
         { { QStringLiteral(":codimp"), key } });
+}
+
+QString storedAttachment(QString text, const QString &programFolder)
+{
+    if (programFolder.isEmpty())
+        return text;
+    for (const char *sub : { "allegati/", "attaches/" })
+        text.remove(programFolder + QLatin1String(sub), Qt::CaseSensitive);
+    return text;
+}
+
+QString attachmentFileStart(const QString &attachment, const QString &fallback)
+{
+    if (attachment.isEmpty())
+        return fallback;
+    const QFileInfo file(attachment);
+    if (!file.isAbsolute())
+        return fallback;
+    const QString folder = file.absolutePath();
+    return QFileInfo(folder).isDir() ? folder : fallback;
+}
+
+QString attachmentFolderStart(const QString &attachment, const QString &fallback)
+{
+    return !attachment.isEmpty() && QFileInfo(attachment).isAbsolute() && QFileInfo(attachment).isDir()
+        ? attachment
+        : fallback;
 }
 
 int rowAfterDelete(int row, int count)

@@ -104,6 +104,17 @@ std::optional<qint64> duplicateAppointment(Database &db, const Appointment &row)
 inline const QString kDuplicateRefused
     = QStringLiteral("Gli eventi collegati ai contatti non possono essere duplicati.");
 
+// The attachment as stored: every occurrence of the program folder's `allegati/` and
+// `attaches/` sub-folders is removed (exact, case-sensitive), so files kept there are
+// stored by their name relative to it.
+QString storedAttachment(QString text, const QString &programFolder);
+// Where the file chooser of an attachment starts: the folder of the current attachment
+// when that folder exists, otherwise `fallback`.
+QString attachmentFileStart(const QString &attachment, const QString &fallback);
+// Where the folder chooser starts: the attachment itself when it is an existing folder,
+// otherwise `fallback`.
+QString attachmentFolderStart(const QString &attachment, const QString &fallback);
+
 void deleteAppointment(Database &db, qint64 key);
 // The row selected after deleting `row` of a list that now has `count` rows: the same
 // row number when it still exists, otherwise the row before it (-1 for an empty list).
