@@ -598,10 +598,13 @@ void AppointmentListPage::paintSectionColour()
         QStringLiteral("QHeaderView::section { background-color: %1; color: %2; border: none;"
                        " border-right: 1px solid %3; border-bottom: 1px solid %3; padding: 2px; }")
             .arg(section.name(), m_host.titleText.name(), section.darker(130).name()));
-    QPalette memo = notes->palette();
-    memo.setColor(QPalette::Base, section);
-    memo.setColor(QPalette::Text, m_host.titleText);
-    notes->setPalette(memo);
+    // The viewport keeps the palette it inherited first: both are painted.
+    for (QWidget *w : { static_cast<QWidget *>(notes), notes->viewport() }) {
+        QPalette memo = w->palette();
+        memo.setColor(QPalette::Base, section);
+        memo.setColor(QPalette::Text, m_host.titleText);
+        w->setPalette(memo);
+    }
     grid->viewport()->update();
 }
 

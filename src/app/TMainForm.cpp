@@ -475,6 +475,9 @@ void TMainForm::runStartupSequence()
         refreshDayAgenda();
         refreshLists();
         m_listsReady = true;
+        // The theme was applied before the lists were read: their columns fit now.
+        for (agenda::AppointmentListPage *page : m_listPages)
+            page->fitColumns();
         applyWindowSize();
         startupCheck();
     } catch (const StoreError &e) {

@@ -1,6 +1,7 @@
 #include "tests.h"
 
 #include "MainFormFixture.h"
+#include "agenda/AppointmentListPage.h"
 #include "app/SettingsStore.h"
 #include "store/Database.h"
 #include "themes/ColourSheet.h"
@@ -14,6 +15,9 @@
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QFrame>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTableView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLayout>
 #include <QtWidgets/QTabBar>
@@ -212,6 +216,14 @@ void TestThemes::pageColours()
         QCOMPARE(form.currentPageColour(), expected);
         QCOMPARE(form.panel_credit0->palette().color(QPalette::Window), expected);
         QCOMPARE(shownAt(form.panel_credit0, QPoint(form.panel_credit0->width() / 2, 3)), expected);
+        if (page < 4) {
+            // The list pages: frame, grid titles and notes box in their own colour.
+            agenda::AppointmentListPage *list = form.listPage(page);
+            QCOMPARE(shownAt(list, QPoint(0, 0)), expected);
+            QHeaderView *titles = list->grid->horizontalHeader();
+            QCOMPARE(shownAt(titles, QPoint(titles->sectionViewportPosition(3) + 4, 1)), expected);
+            QCOMPARE(shownAt(list->notes->viewport(), QPoint(4, 4)), expected);
+        }
     }
     // The first tab the user sees carries its own caption and colour.
     const int first = hidden.isEmpty() ? 0 : 2;
