@@ -1174,7 +1174,10 @@ void TMainForm::clockFormatChanged(const QString &format)
 
 void TMainForm::dialogScaleChanged(int)
 {
-    // Dialogs read the scale when they are shown.
+    // Dialogs read the scale when they are shown; the kept calendar dialog was scaled when
+    // first shown, so the next editor that needs it gets one at the new scale.
+    delete m_selectForm;
+    m_selectForm = nullptr;
 }
 
 void TMainForm::advanceNoticeChanged()

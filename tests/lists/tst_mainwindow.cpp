@@ -29,7 +29,8 @@ void TestListsInWindow::addThroughTheWindow()
     f.onModal = [](QDialog &dialog) {
         if (dialog.objectName() != QLatin1String("TAggMeseForm"))
             return int(QDialog::Rejected);
-        QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("Edit_id")), QStringLiteral("affitto"));
+        QTest::keyClicks(
+            dialog.findChild<QLineEdit *>(QStringLiteral("Edit_id")), QStringLiteral("affitto dell'appartamento"));
         QTest::mouseClick(
             dialog.findChild<QToolButton *>(QStringLiteral("SpeedButtonAddClose")), Qt::LeftButton);
         return dialog.result();
@@ -41,9 +42,12 @@ void TestListsInWindow::addThroughTheWindow()
     QTest::mouseClick(add, Qt::LeftButton);
     agenda::AppointmentListPage *page = form.listPage(2);
     QCOMPARE(page->model().rowCount(), 1);
-    QCOMPARE(page->model().appointment(0).id, QStringLiteral("Affitto"));
+    QCOMPARE(page->model().appointment(0).id, QStringLiteral("Affitto dell'appartamento"));
     QCOMPARE(page->model().appointment(0).dayofmonth, agenda::dayText(f.clock.today()));
     QVERIFY(page->modifyButton->isEnabled());
+    // The columns were fitted to what the list now holds.
+    QCOMPARE(page->grid->columnWidth(3),
+        QFontMetrics(page->grid->font()).horizontalAdvance(QStringLiteral("Affitto dell'appartamento")) + 10);
 }
 
 namespace {
@@ -132,6 +136,14 @@ void TestListsInWindow::calendarKeptForTheProgram()
     QCOMPARE(calendars.size(), size_t(2));
     QCOMPARE(calendars[0], calendars[1]);
     QCOMPARE(static_cast<QDialog *>(form.selectForm()), calendars[0]);
+    // A new dialog scale gives the next editor a calendar at that scale.
+    QComboBox *scale = form.options().ComboBoxScala;
+    scale->setCurrentIndex(5);
+    Q_EMIT scale->activated(5);
+    QCOMPARE(form.selectForm(), nullptr);
+    QTest::mouseClick(form.listPage(2)->addButton, Qt::LeftButton);
+    QCOMPARE(calendars.size(), size_t(3));
+    QCOMPARE(form.selectForm()->scalePercent(), 150);
 }
 
 // A new one-shot date format shows at once in the list and its date panel, on the same row.
