@@ -97,8 +97,10 @@ void TestListsInWindow::editorScaledAndColoured()
     qreal points = 0;
     QColor frame;
     QColor title;
+    QSize size;
     f.onModal = [&](QDialog &dialog) {
         dialog.show();
+        size = dialog.size();
         points = dialog.font().pointSizeF();
         frame = dialog.palette().color(QPalette::Window);
         title = dialog.findChild<QLabel *>(QStringLiteral("Panel_TitoloForm"))->palette().color(QPalette::WindowText);
@@ -111,6 +113,16 @@ void TestListsInWindow::editorScaledAndColoured()
     QCOMPARE(points, QApplication::font().pointSizeF() * 1.5);
     QCOMPARE(frame, colour::toQColor(form.sectionColours()[1]));
     QCOMPARE(title, form.tabFontColour());
+    // The same dialog at its designed size.
+    agenda::EditorContext designed = form.editorContext(AppointmentKind::Yearly);
+    designed.scalePercent = 100;
+    agenda::AppointmentEditor plain(AppointmentKind::Yearly, designed, std::nullopt, &form);
+    plain.show();
+    // The width grows by the scale; the height at least by it, and a little more where
+    // the style's own parts (check marks, frames) do not shrink in proportion to the text.
+    QCOMPARE(size.width(), qRound(plain.width() * 1.5));
+    QVERIFY2(size.height() >= qRound(plain.height() * 1.5) && size.height() <= plain.height() * 1.65,
+        qPrintable(QStringLiteral("%1 for %2").arg(size.height()).arg(plain.height())));
 }
 
 // One calendar dialog serves every editor for the program's life.
