@@ -4,6 +4,7 @@
 #include "app/DatePicture.h"
 #include "platform/Prompter.h"
 
+#include <QtCore/QSet>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QPainter>
 #include <QtWidgets/QCheckBox>
@@ -614,20 +615,29 @@ void AppointmentListPage::fitColumns()
     const QFontMetrics metrics(grid->font());
     const auto &columns = AppointmentListModel::columnsOf(m_kind);
     for (size_t c = 0; c < columns.size(); ++c) {
+        const QString &field = columns[c].field;
         if (columns[c].hidden)
             continue;
-        const QString &field = columns[c].field;
-        int width = metrics.horizontalAdvance(field);
-        for (int r = 0; r < m_model->rowCount(); ++r)
-            width = std::max(width, metrics.horizontalAdvance(m_model->cellText(r, int(c)).trimmed()));
         if (field == QLatin1String("orario") || field == QLatin1String("orario2")
-            || field == QLatin1String("Presenza"))
-            width = 42;
-        else if (field == QLatin1String("dayofmonth"))
-            width = 50;
-        else
-            width += 10;
-        grid->setColumnWidth(int(c), width);
+            || field == QLatin1String("Presenza")) {
+            grid->setColumnWidth(int(c), 42);
+            continue;
+        }
+        if (field == QLatin1String("dayofmonth")) {
+            grid->setColumnWidth(int(c), 50);
+            continue;
+        }
+        // Long lists repeat their texts (dates, weekdays): each is measured once.
+        QSet<QString> measured;
+        int width = metrics.horizontalAdvance(field);
+        for (int r = 0; r < m_model->rowCount(); ++r) {
+            const QString text = m_model->cellText(r, int(c)).trimmed();
+            if (!measured.contains(text)) {
+                measured.insert(text);
+                width = std::max(width, metrics.horizontalAdvance(text));
+            }
+        }
+        grid->setColumnWidth(int(c), width + 10);
     }
     grid->show();
 }
