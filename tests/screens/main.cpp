@@ -184,6 +184,8 @@ int main(int argc, char **argv)
             kill.save(mare + QStringLiteral("vm_kill.bmp"), "BMP");
         }
         theme::builtinGlyph(QStringLiteral("help_web")).save(mare + QStringLiteral("vm_about.bmp"), "BMP");
+        // A page's own picture: Giornalieri adds with the note picture, the other pages keep theirs.
+        theme::builtinGlyph(QStringLiteral("note_add")).save(mare + QStringLiteral("day_add.bmp"), "BMP");
         form.applyTheme(QStringLiteral("mare"));
         for (int i = 0; i < pages->count(); ++i) {
             pages->setCurrentIndex(i);
