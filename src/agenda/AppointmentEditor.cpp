@@ -239,6 +239,9 @@ QWidget *AppointmentEditor::buildBody()
     attachment->addWidget(tool(SpeedButtonClearAllegato, "SpeedButtonClearAllegato", "x", "Nessun allegato"));
     form->addRow(new QLabel(QStringLiteral("Allega un file, una cartella, una e-mail o un sito web"), body));
     form->addRow(attachment);
+    // The clear buttons follow their fields, which start empty.
+    SpeedButtonClearRicerca->setEnabled(false);
+    SpeedButtonClearAllegato->setEnabled(false);
     if (m_row) {
         NAMED(Label_Fatto, QLabel, body);
         form->addRow(Label_Fatto);

@@ -220,6 +220,8 @@ void TestEditors::modifyKeepsOrResetsDone()
     QCOMPARE(dialog.Label_Fatto->text(), QStringLiteral("Svolto: lunedì 16 marzo 2026"));
     QVERIFY(dialog.CheckBox_Sospeso->isChecked());
     QCOMPARE(dialog.dateLabel->text(), QStringLiteral("lunedì"));
+    QVERIFY(!dialog.SpeedButtonClearRicerca->isEnabled()); // nothing to clear
+    QVERIFY(!dialog.SpeedButtonClearAllegato->isEnabled());
     dialog.setStartDate(row.datefull.addDays(moveDays + (moveDays ? 1 : 0)));
     dialog.Edit_id->setText(QStringLiteral("nuoto libero"));
     QTest::mouseClick(dialog.SpeedButtonMod, Qt::LeftButton);
