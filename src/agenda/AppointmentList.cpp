@@ -95,6 +95,23 @@ std::vector<qint64> listKeys(Database &db, const ListFilter &filter)
     return keys;
 }
 
+std::vector<Appointment> listColumnValues(Database &db, const ListFilter &filter, const QString &column)
+{
+    static const QStringList columns { QStringLiteral("id"), QStringLiteral("datefull"),
+        QStringLiteral("dayofmonth"), QStringLiteral("dayofweek"), QStringLiteral("orario"),
+        QStringLiteral("orario2") };
+    std::vector<Appointment> values;
+    if (!columns.contains(column))
+        return values;
+    const ListStatement s = buildList(filter, column);
+    QSqlQuery query
+        = db.select(QStringLiteral("SELECT DISTINCT ") + column + QStringLiteral(" FROM (") + s.sql + QLatin1Char(')'),
+            s.params);
+    while (query.next())
+        values.push_back(appointmentFromQuery(query));
+    return values;
+}
+
 std::vector<Appointment> appointmentsByKey(Database &db, const std::vector<qint64> &keys)
 {
     std::vector<Appointment> rows(keys.size());

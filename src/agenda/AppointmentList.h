@@ -47,6 +47,10 @@ std::vector<qint64> listKeys(Database &db, const ListFilter &filter);
 // The rows of the given keys, in the order of `keys`; a key no longer in the table
 // gives an appointment with key 0.
 std::vector<Appointment> appointmentsByKey(Database &db, const std::vector<qint64> &keys);
+// The distinct values of one column of a list (id, datefull, dayofmonth, dayofweek, orario
+// or orario2), read in one statement; each appointment holds only that column. Any other
+// column gives nothing.
+std::vector<Appointment> listColumnValues(Database &db, const ListFilter &filter, const QString &column);
 // One row, or nothing when the key is gone.
 std::optional<Appointment> appointmentByKey(Database &db, qint64 key);
 

@@ -4,7 +4,6 @@
 #include "app/DatePicture.h"
 #include "platform/Prompter.h"
 
-#include <QtCore/QSet>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QPainter>
 #include <QtWidgets/QCheckBox>
@@ -627,16 +626,10 @@ void AppointmentListPage::fitColumns()
             grid->setColumnWidth(int(c), 50);
             continue;
         }
-        // Long lists repeat their texts (dates, weekdays): each is measured once.
-        QSet<QString> measured;
+        // Every text the column shows, each measured once.
         int width = metrics.horizontalAdvance(field);
-        for (int r = 0; r < m_model->rowCount(); ++r) {
-            const QString text = m_model->cellText(r, int(c)).trimmed();
-            if (!measured.contains(text)) {
-                measured.insert(text);
-                width = std::max(width, metrics.horizontalAdvance(text));
-            }
-        }
+        for (const QString &text : m_model->columnTexts(int(c)))
+            width = std::max(width, metrics.horizontalAdvance(text.trimmed()));
         grid->setColumnWidth(int(c), width + 10);
     }
     grid->show();
