@@ -115,6 +115,8 @@ AppointmentEditor::AppointmentEditor(
         if (m_context.linkedContact) {
             Edit_id->setText(QStringLiteral("Compleanno di ") + m_context.contactName);
             Edit_Ricerca->setText(m_context.contactName);
+            if (!m_context.contactEmail.isEmpty())
+                Edit_Allegato->setText(QStringLiteral("mailto:") + m_context.contactEmail);
             CheckBox_Conteggio->setChecked(true);
             SpeedButtonAdd->hide();
         }

@@ -38,6 +38,7 @@ struct EditorContext
     int advanceNoticeDays = 0;
     std::optional<qint64> linkedContact; // yearly add: a contact's birthday
     QString contactName; // its name in birthday mode
+    QString contactEmail; // its e-mail address, when it has one
     std::function<void()> saved; // the kind's list refresh
     // The contact selected on the contacts page while it is the active page: an add
     // dialog starts with it as description and contact search text.

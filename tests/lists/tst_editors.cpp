@@ -259,6 +259,7 @@ void TestEditors::birthdayMode()
     EditorContext c = f.context();
     c.linkedContact = 42;
     c.contactName = QStringLiteral("Anna Bianchi");
+    c.contactEmail = QStringLiteral("anna@esempio.it");
     c.today = QDate(2030, 3, 20);
     AppointmentEditor dialog(AppointmentKind::Yearly, c, std::nullopt);
     QVERIFY(dialog.SpeedButtonAdd->isHidden());
@@ -271,6 +272,7 @@ void TestEditors::birthdayMode()
     QCOMPARE(a.dayindex, 42.0);
     QCOMPARE(a.dayofmonth, QStringLiteral("SI"));
     QCOMPARE(a.ricerca, QStringLiteral("Anna Bianchi"));
+    QCOMPARE(a.allegato, QStringLiteral("mailto:anna@esempio.it"));
 }
 
 void TestEditors::calendarPicksStartDate_data()
