@@ -57,6 +57,23 @@ void keystroke(benchmark::State &state, Mix mix, AppointmentKind kind, const QSt
     state.counters["rows"] = rows;
 }
 
+// Column fitting after an add: the texts of the measured columns (date and description)
+// over the whole list; the fixed-width columns are not read.
+void fitting(benchmark::State &state, Mix mix, AppointmentKind kind)
+{
+    Database &db = table(mix);
+    AppointmentListModel model(db, kind, regional());
+    model.setDatePicture(QStringLiteral("dddd d mmmm yyyy"));
+    model.refresh(ListFilter { kind });
+    qsizetype texts = 0;
+    for (auto _ : state) {
+        texts = model.columnTexts(0).size() + model.columnTexts(3).size();
+        benchmark::DoNotOptimize(texts);
+    }
+    state.counters["rows"] = model.rowCount();
+    state.counters["texts"] = double(texts);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -79,6 +96,12 @@ int main(int argc, char **argv)
                 })->Unit(benchmark::kMillisecond);
             }
         }
+    }
+    for (const Mix mix : { Mix::Decade, Mix::Stress }) {
+        const std::string label = "fit/" + bench::mixName(mix).toStdString() + "/shot";
+        benchmark::RegisterBenchmark(label.c_str(), [=](benchmark::State &s) {
+            fitting(s, mix, AppointmentKind::OneShot);
+        })->Unit(benchmark::kMillisecond);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

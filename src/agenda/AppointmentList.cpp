@@ -3,6 +3,7 @@
 
 #include "store/StoreError.h"
 
+#include <QtCore/QFileInfo>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -92,6 +93,23 @@ std::vector<qint64> listKeys(Database &db, const ListFilter &filter)
     while (statement.step())
         keys.push_back(sqlite3_column_int64(statement.get(), 0));
     return keys;
+}
+
+std::vector<Appointment> listColumnValues(Database &db, const ListFilter &filter, const QString &column)
+{
+    static const QStringList columns { QStringLiteral("id"), QStringLiteral("datefull"),
+        QStringLiteral("dayofmonth"), QStringLiteral("dayofweek"), QStringLiteral("orario"),
+        QStringLiteral("orario2") };
+    std::vector<Appointment> values;
+    if (!columns.contains(column))
+        return values;
+    const ListStatement s = buildList(filter, column);
+    QSqlQuery query
+        = db.select(QStringLiteral("SELECT DISTINCT ") + column + QStringLiteral(" FROM (") + s.sql + QLatin1Char(')'),
+            s.params);
+    while (query.next())
+        values.push_back(appointmentFromQuery(query));
+    return values;
 }
 
 std::vector<Appointment> appointmentsByKey(Database &db, const std::vector<qint64> &keys)
@@ -321,6 +339,33 @@ void deleteAppointment(Database &db, qint64 key)
 {
     db.exec(QStringLiteral("DELETE\nFROM VNarc66\nWHERE codimp = :codimp"),
         { { QStringLiteral(":codimp"), key } });
+}
+
+QString storedAttachment(QString text, const QString &programFolder)
+{
+    if (programFolder.isEmpty())
+        return text;
+    for (const char *sub : { "allegati/", "attaches/" })
+        text.remove(programFolder + QLatin1String(sub), Qt::CaseSensitive);
+    return text;
+}
+
+QString attachmentFileStart(const QString &attachment, const QString &fallback)
+{
+    if (attachment.isEmpty())
+        return fallback;
+    const QFileInfo file(attachment);
+    if (!file.isAbsolute())
+        return fallback;
+    const QString folder = file.absolutePath();
+    return QFileInfo(folder).isDir() ? folder : fallback;
+}
+
+QString attachmentFolderStart(const QString &attachment, const QString &fallback)
+{
+    return !attachment.isEmpty() && QFileInfo(attachment).isAbsolute() && QFileInfo(attachment).isDir()
+        ? attachment
+        : fallback;
 }
 
 int rowAfterDelete(int row, int count)

@@ -47,6 +47,10 @@ std::vector<qint64> listKeys(Database &db, const ListFilter &filter);
 // The rows of the given keys, in the order of `keys`; a key no longer in the table
 // gives an appointment with key 0.
 std::vector<Appointment> appointmentsByKey(Database &db, const std::vector<qint64> &keys);
+// The distinct values of one column of a list (id, datefull, dayofmonth, dayofweek, orario
+// or orario2), read in one statement; each appointment holds only that column. Any other
+// column gives nothing.
+std::vector<Appointment> listColumnValues(Database &db, const ListFilter &filter, const QString &column);
 // One row, or nothing when the key is gone.
 std::optional<Appointment> appointmentByKey(Database &db, qint64 key);
 
@@ -103,6 +107,17 @@ void updateAppointment(Database &db, const Appointment &row, const EditorInput &
 std::optional<qint64> duplicateAppointment(Database &db, const Appointment &row);
 inline const QString kDuplicateRefused
     = QStringLiteral("Gli eventi collegati ai contatti non possono essere duplicati.");
+
+// The attachment as stored: every occurrence of the program folder's `allegati/` and
+// `attaches/` sub-folders is removed (exact, case-sensitive), so files kept there are
+// stored by their name relative to it.
+QString storedAttachment(QString text, const QString &programFolder);
+// Where the file chooser of an attachment starts: the folder of the current attachment
+// when that folder exists, otherwise `fallback`.
+QString attachmentFileStart(const QString &attachment, const QString &fallback);
+// Where the folder chooser starts: the attachment itself when it is an existing folder,
+// otherwise `fallback`.
+QString attachmentFolderStart(const QString &attachment, const QString &fallback);
 
 void deleteAppointment(Database &db, qint64 key);
 // The row selected after deleting `row` of a list that now has `count` rows: the same

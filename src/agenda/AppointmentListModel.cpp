@@ -92,7 +92,22 @@ int AppointmentListModel::rowOfKey(qint64 key) const
 
 QString AppointmentListModel::cellText(int row, int column) const
 {
-    const Appointment &a = appointment(row);
+    return textOf(appointment(row), column);
+}
+
+QStringList AppointmentListModel::columnTexts(int column) const
+{
+    const QString &field = columnsOf(m_kind).at(size_t(column)).field;
+    const bool date = field == QLatin1String("Datashot") || field == QLatin1String("Datayear");
+    QStringList texts;
+    for (const Appointment &a : listColumnValues(m_db, m_filter, date ? QStringLiteral("datefull") : field))
+        texts << textOf(a, column);
+    texts.removeDuplicates();
+    return texts;
+}
+
+QString AppointmentListModel::textOf(const Appointment &a, int column) const
+{
     const QString &field = columnsOf(m_kind).at(size_t(column)).field;
     if (field == QLatin1String("Datashot"))
         return shotDateText(a, m_datePicture, m_regional);

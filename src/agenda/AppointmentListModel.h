@@ -48,12 +48,17 @@ public:
     int rowOfKey(qint64 key) const;
     // The text a cell shows.
     QString cellText(int row, int column) const;
+    // The distinct texts a column shows over the whole list, read in one statement
+    // without reading the rows (what column fitting measures).
+    QStringList columnTexts(int column) const;
     // Rows read from the database since the last refresh (for tests of the lazy reading).
     int rowsRead() const { return m_rowsRead; }
 
     static constexpr int kBlock = 64;
 
 private:
+    QString textOf(const Appointment &a, int column) const;
+
     Database &m_db;
     AppointmentKind m_kind;
     const Regional &m_regional;

@@ -4,6 +4,7 @@
 #include "app/DatePicture.h"
 #include "platform/Prompter.h"
 
+#include <QtGui/QKeyEvent>
 #include <QtGui/QPainter>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
@@ -167,6 +168,11 @@ AppointmentListPage::AppointmentListPage(AppointmentKind kind, ListPageHost host
     : QWidget(parent), m_kind(kind), m_host(std::move(host))
 {
     const PageTexts &t = textsOf(kind);
+    // The page is its own frame, painted in the section colour.
+    setObjectName(QStringLiteral("Panel_Contorno_")
+        + pickByKind<QString>(kind, QStringLiteral("Shot"), QStringLiteral("Year"), QStringLiteral("Month"),
+            QStringLiteral("Week")));
+    setAutoFillBackground(true);
     m_model = new AppointmentListModel(*m_host.db, kind, *m_host.regional, this);
 
     auto *layout = new QVBoxLayout(this);
@@ -212,7 +218,88 @@ AppointmentListPage::AppointmentListPage(AppointmentKind kind, ListPageHost host
     notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(notes);
 
+    buildTableMenu();
+    for (QWidget *w : { static_cast<QWidget *>(bar), static_cast<QWidget *>(grid), static_cast<QWidget *>(notes) }) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+            [this, w](const QPoint &at) { popupTableMenu(w->mapToGlobal(at)); });
+    }
+    grid->installEventFilter(this);
+    notes->viewport()->installEventFilter(this);
     connectHandlers();
+}
+
+void AppointmentListPage::buildTableMenu()
+{
+    // "Nuovo" reaches the add actions of every page; the rest works on this page.
+    PopupMenuTabelle = new QMenu(this);
+    PopupMenuTabelle->setObjectName(QStringLiteral("PopupMenuTabelle"));
+    auto action = [](QMenu *menu, const char *name, const char *text) {
+        QAction *a = menu->addAction(QString::fromUtf8(text));
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    auto submenu = [](QMenu *menu, const char *name, const char *text) {
+        QMenu *m = menu->addMenu(QString::fromUtf8(text));
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    QMenu *newMenu = submenu(PopupMenuTabelle, "Nuovo1", "Nuovo");
+    QMenu *appointment = submenu(newMenu, "Impegno1", "Impegno");
+    static const struct
+    {
+        const char *name, *text;
+        AppointmentKind kind;
+    } kinds[] = { { "Giornaliero1", "Giornaliero", AppointmentKind::OneShot },
+        { "Annuale1", "Annuale", AppointmentKind::Yearly }, { "Mensile1", "Mensile", AppointmentKind::Monthly },
+        { "Settimanale1", "Settimanale", AppointmentKind::Weekly } };
+    for (const auto &k : kinds) {
+        connect(action(appointment, k.name, k.text), &QAction::triggered, this, [this, kind = k.kind] {
+            if (m_host.agendaAdd)
+                m_host.agendaAdd(kind);
+        });
+    }
+    static const struct
+    {
+        const char *name, *text;
+        char page;
+    } others[] = { { "Contatto1", "Contatto", 'C' }, { "Nota1", "Nota", 'N' }, { "Compito1", "Compito", 'L' } };
+    for (const auto &o : others) {
+        connect(action(newMenu, o.name, o.text), &QAction::triggered, this, [this, page = o.page] {
+            if (m_host.newEntry)
+                m_host.newEntry(QLatin1Char(page));
+        });
+    }
+    connect(action(PopupMenuTabelle, "Elimina1", "Elimina"), &QAction::triggered, this,
+        &AppointmentListPage::deleteClick);
+    connect(action(PopupMenuTabelle, "Modifica1", "Modifica"), &QAction::triggered, this,
+        &AppointmentListPage::modifyClick);
+    QMenu *print = submenu(PopupMenuTabelle, "Stampa1", "Stampa");
+    action(print, "Anteprima1", "Anteprima");
+    action(print, "Stampa2", "Stampa");
+    action(PopupMenuTabelle, "Annulla1", "Annulla");
+}
+
+bool AppointmentListPage::prepareTableMenu()
+{
+    if (m_host.readOnly && m_host.readOnly())
+        return false;
+    const bool locked = m_host.locked && m_host.locked();
+    const bool rows = deleteButton->isEnabled();
+    auto enable = [this](const char *name, bool on) {
+        PopupMenuTabelle->findChild<QAction *>(QString::fromLatin1(name))->setEnabled(on);
+    };
+    enable("Nuovo1", !locked);
+    for (const char *name : { "Elimina1", "Modifica1", "Stampa1" })
+        enable(name, rows && !locked);
+    return true;
+}
+
+void AppointmentListPage::popupTableMenu(const QPoint &globalPos)
+{
+    if (prepareTableMenu())
+        PopupMenuTabelle->popup(globalPos);
 }
 
 void AppointmentListPage::buildToolbar(QWidget *bar)
@@ -341,6 +428,8 @@ void AppointmentListPage::connectHandlers()
         if (modifyButton->isEnabled())
             modifyClick();
     });
+    connect(grid, &QTableView::clicked, this, &AppointmentListPage::gridClicked);
+    connect(attachmentsButton, &QToolButton::clicked, this, &AppointmentListPage::attachmentsClick);
     if (autoFind) {
         connect(autoFind, &QCheckBox::clicked, this, &AppointmentListPage::autoFindClicked);
         connect(periodBox, &QCheckBox::clicked, this, &AppointmentListPage::periodChanged);
@@ -442,6 +531,108 @@ void AppointmentListPage::rowChanged()
     attachmentsButton->setEnabled(!a.ricerca.isEmpty() || !a.allegato.isEmpty());
     notes->setPlainText(a.note);
     notes->setVerticalScrollBarPolicy(a.note.isEmpty() ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+void AppointmentListPage::attachmentsClick()
+{
+    const int row = currentRow();
+    if (row >= 0 && m_host.showAttachments)
+        m_host.showAttachments(m_model->appointment(row), attachmentsButton);
+}
+
+void AppointmentListPage::notesDoubleClick()
+{
+    if (!modifyButton->isEnabled())
+        return;
+    if (m_host.requestEnlargedNote)
+        m_host.requestEnlargedNote();
+    modifyClick();
+}
+
+void AppointmentListPage::gridClicked(const QModelIndex &index)
+{
+    const auto &column = AppointmentListModel::columnsOf(m_kind).at(size_t(index.column()));
+    if (column.field == QLatin1String("Presenza") && m_model->appointment(index.row()).hasNote())
+        notesDoubleClick();
+}
+
+bool AppointmentListPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == notes->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        notesDoubleClick();
+        return true;
+    }
+    if (watched == grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (modifyButton->isEnabled())
+                modifyClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AppointmentListPage::applyLook(const ListPageLook &look)
+{
+    m_host.gridText = look.gridText;
+    m_host.titleText = look.titleText;
+    m_host.autoDeleteColour = look.autoDeleteColour;
+    m_host.nagColour = look.nagColour;
+    m_host.suspendedColour = look.suspendedColour;
+    grid->setFont(look.gridFont);
+    grid->horizontalHeader()->setFont(look.gridFont);
+    grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(look.gridFont).height() + 6);
+    notes->setFont(look.gridFont);
+    paintSectionColour();
+}
+
+void AppointmentListPage::paintSectionColour()
+{
+    const QColor section = m_host.sectionColour ? m_host.sectionColour() : QColor(Qt::white);
+    QPalette frame = palette();
+    frame.setColor(QPalette::Window, section);
+    setPalette(frame);
+    // The title area of the grid: section colour under the grid title font colour.
+    grid->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: %1; color: %2; border: none;"
+                       " border-right: 1px solid %3; border-bottom: 1px solid %3; padding: 2px; }")
+            .arg(section.name(), m_host.titleText.name(), section.darker(130).name()));
+    // The viewport keeps the palette it inherited first: both are painted.
+    for (QWidget *w : { static_cast<QWidget *>(notes), notes->viewport() }) {
+        QPalette memo = w->palette();
+        memo.setColor(QPalette::Base, section);
+        memo.setColor(QPalette::Text, m_host.titleText);
+        w->setPalette(memo);
+    }
+    grid->viewport()->update();
+}
+
+void AppointmentListPage::fitColumns()
+{
+    grid->hide();
+    const QFontMetrics metrics(grid->font());
+    const auto &columns = AppointmentListModel::columnsOf(m_kind);
+    for (size_t c = 0; c < columns.size(); ++c) {
+        const QString &field = columns[c].field;
+        if (columns[c].hidden)
+            continue;
+        if (field == QLatin1String("orario") || field == QLatin1String("orario2")
+            || field == QLatin1String("Presenza")) {
+            grid->setColumnWidth(int(c), 42);
+            continue;
+        }
+        if (field == QLatin1String("dayofmonth")) {
+            grid->setColumnWidth(int(c), 50);
+            continue;
+        }
+        // Every text the column shows, each measured once.
+        int width = metrics.horizontalAdvance(field);
+        for (const QString &text : m_model->columnTexts(int(c)))
+            width = std::max(width, metrics.horizontalAdvance(text.trimmed()));
+        grid->setColumnWidth(int(c), width + 10);
+    }
+    grid->show();
 }
 
 void AppointmentListPage::addClick()

@@ -6,6 +6,7 @@
 #include "agenda/AppointmentListModel.h"
 
 #include <QtGui/QColor>
+#include <QtGui/QFont>
 #include <QtWidgets/QStyledItemDelegate>
 #include <QtWidgets/QWidget>
 #include <functional>
@@ -49,6 +50,28 @@ struct ListPageHost
     std::function<QColor()> sectionColour;
     QColor gridText = Qt::black;
     QColor titleText = Qt::black;
+    QColor autoDeleteColour = QColor(0xFF, 0, 0);
+    QColor nagColour = QColor(0, 0, 0xFF);
+    QColor suspendedColour = QColor(0x4F, 0x4F, 0x4F);
+    // The window is locked: the context menu offers nothing that changes data.
+    std::function<bool()> locked;
+    // The enlarged-note request of the editors (double click on the notes, "Note" column).
+    std::function<void()> requestEnlargedNote;
+    // Context menu "Nuovo" > "Impegno" > kind: the agenda page's add action of that kind.
+    std::function<void(AppointmentKind)> agendaAdd;
+    // Context menu "Nuovo" > "Contatto" ('C'), "Nota" ('N'), "Compito" ('L').
+    std::function<void(QChar)> newEntry;
+    // "Allegati": the appointment is selected on the agenda page and that page's attachment
+    // menu pops up under `button`.
+    std::function<void(const Appointment &, QWidget *button)> showAttachments;
+};
+
+// What a theme gives the list pages: the grid and notes font and the text colours.
+struct ListPageLook
+{
+    QFont gridFont;
+    QColor gridText = Qt::black;
+    QColor titleText = Qt::black; // the tab font colour: grid titles and notes text
     QColor autoDeleteColour = QColor(0xFF, 0, 0);
     QColor nagColour = QColor(0, 0, 0xFF);
     QColor suspendedColour = QColor(0x4F, 0x4F, 0x4F);
@@ -99,6 +122,20 @@ public:
     void autoFindClicked();
     void periodChanged();
     void rowChanged();
+    void attachmentsClick();
+    void notesDoubleClick();
+    void gridClicked(const QModelIndex &index);
+
+    // Theme and section colour: fonts and text colours, then the frame (the page itself,
+    // Panel_Contorno_*), the grid titles and the notes box in the section colour.
+    void applyLook(const ListPageLook &look);
+    void paintSectionColour();
+    // Each column as wide as its field name or its widest text, plus 10; the time and
+    // note columns 42, the day of the month 50.
+    void fitColumns();
+    // The context menu PopupMenuTabelle: false (and nothing shown) in read-only mode.
+    bool prepareTableMenu();
+    void popupTableMenu(const QPoint &globalPos);
 
     // Controls (object names are the page's system names).
     QToolButton *addButton = nullptr;
@@ -126,8 +163,13 @@ public:
     QLabel *yearCount = nullptr; // yearly
     QPlainTextEdit *notes = nullptr;
     QMenu *printMenu = nullptr;
+    QMenu *PopupMenuTabelle = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildTableMenu();
     ListFilter currentFilter() const;
     void buildToolbar(QWidget *bar);
     void buildSearch(QWidget *line);

@@ -35,6 +35,9 @@ void scaleDialog(QWidget &dialog, int percent)
     };
     const QSize noMinimum(0, 0);
     const QSize noMaximum(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The designed size is read before the fonts grow: a size hint read afterwards would
+    // already be larger and the dialog would grow twice.
+    const QSize designed = dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint();
 
     // Fonts: the dialog's own and those of controls that set their own size; the other
     // controls inherit the dialog's. Sizes are read before any is changed.
@@ -86,7 +89,6 @@ void scaleDialog(QWidget &dialog, int percent)
     }
 
     // The dialog itself, around the same centre.
-    const QSize designed = dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint();
     const QPoint centre = dialog.geometry().center();
     dialog.setMinimumSize(growSize(dialog.minimumSize(), noMinimum));
     dialog.setMaximumSize(growSize(dialog.maximumSize(), noMaximum));

@@ -2,6 +2,7 @@
 
 #include "agenda/AppointmentEditor.h"
 #include "agenda/AppointmentListPage.h"
+#include "agenda/TSelectForm.h"
 
 #include "app/AlarmCenter.h"
 #include "app/DatePicture.h"
@@ -26,6 +27,7 @@
 #include <QtGui/QMouseEvent>
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QCalendarWidget>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDateEdit>
@@ -254,25 +256,31 @@ void TMainForm::buildListPages()
         };
         host.countPanel = [this](QChar letter, std::optional<int> rows) { countPanel(letter, rows); };
         host.deletionPhrase = [this] { return deletionPhrase(); };
-        host.listOpened = [this] { m_listChange.set(); };
+        host.listOpened = [this] {
+            m_listChange.set();
+            if (m_listsReady)
+                refreshAlarmList();
+        };
         host.readOnly = [this] { return m_readOnly; };
         host.pageChanged = [this] { pageChanged(); };
         host.gridStyle = [this] { return m_fonts.gridStyle.value_or(0); };
         host.sectionColour = [this, i] { return sectionColour(i); };
+        host.locked = [this] { return m_locked; };
+        host.requestEnlargedNote = [this] { m_enlargedNote = true; };
         host.openEditor = [this, i](AppointmentKind kind, std::optional<Appointment> row) {
-            agenda::EditorContext context;
-            context.db = &m_db;
-            context.regional = &m_services.regional;
-            context.prompter = &m_services.prompter;
-            context.shownDate = DateTimePickerTODAY->date();
-            context.today = m_services.clock.today();
-            context.datePicture = m_listPages[size_t(i)]->model().datePicture();
-            context.advanceNoticeOn = m_options->CheckBoxFuturo->isChecked();
-            context.advanceNoticeDays = m_options->SpinEditFuturo->value();
+            m_pageColour = sectionColour(i);
+            const bool adding = !row;
+            agenda::EditorContext context = editorContext(kind);
+            m_enlargedNote = false;
             bool saved = false;
-            context.saved = [this, i, &saved] {
+            context.saved = [this, i, adding, &saved] {
                 saved = true;
-                m_listPages[size_t(i)]->refresh();
+                agenda::AppointmentListPage *page = m_listPages[size_t(i)];
+                page->refresh();
+                if (adding)
+                    page->fitColumns();
+                if (PageControlMenu->currentWidget() == TabSheetTODAY)
+                    refreshDayAgenda();
             };
             agenda::AppointmentEditor dialog(kind, std::move(context), std::move(row), this);
             m_services.runModal(dialog);
@@ -283,6 +291,40 @@ void TMainForm::buildListPages()
         m_listPages[size_t(i)] = new agenda::AppointmentListPage(kinds[i], host, sheets[size_t(i)]);
         layout->addWidget(m_listPages[size_t(i)]);
     }
+}
+
+agenda::EditorContext TMainForm::editorContext(AppointmentKind kind)
+{
+    const int section = int(kind == AppointmentKind::OneShot ? 0
+            : kind == AppointmentKind::Yearly                ? 1
+            : kind == AppointmentKind::Monthly               ? 2
+                                                             : 3);
+    agenda::EditorContext context;
+    context.db = &m_db;
+    context.regional = &m_services.regional;
+    context.prompter = &m_services.prompter;
+    context.shownDate = DateTimePickerTODAY->date();
+    context.today = m_services.clock.today();
+    context.datePicture = m_listPages[size_t(section)]->model().datePicture();
+    context.advanceNoticeOn = m_options->CheckBoxFuturo->isChecked();
+    context.advanceNoticeDays = m_options->SpinEditFuturo->value();
+    context.enlargedNote = m_enlargedNote;
+    context.scalePercent = m_options->dialogScale();
+    context.sectionColour = sectionColour(section);
+    context.titleText = tabFontColour();
+    context.autoDeleteColour = colour::toQColor(m_fonts.autoDeleteColour);
+    context.nagColour = colour::toQColor(m_fonts.tormentColour);
+    context.suspendedColour = colour::toQColor(m_fonts.suspendedColour);
+    if (!m_selectForm)
+        m_selectForm = new agenda::TSelectForm(
+            m_services.regional, m_services.prompter, m_options->dialogScale(), this);
+    context.calendar = m_selectForm;
+    context.runModal = m_services.runModal;
+    context.files = &m_services.files;
+    context.programFolder = m_services.programFolder;
+    context.homeFolder = QDir::homePath();
+    context.rootFolder = QDir::rootPath();
+    return context;
 }
 
 void TMainForm::refreshLists()
@@ -409,6 +451,7 @@ void TMainForm::connectHandlers()
         [this](bool mask) { Edit_PSW->setEchoMode(mask ? QLineEdit::Password : QLineEdit::Normal); });
     connect(SpeedButton_SolaLettura, &QToolButton::clicked, this, &TMainForm::SpeedButton_SolaLetturaClick);
     connect(DateTimePickerTODAY, &QDateEdit::dateChanged, this, [this] {
+        colourAgendaDatePicker();
         if (m_databaseReady)
             refreshDayAgenda();
     });
@@ -438,6 +481,10 @@ void TMainForm::runStartupSequence()
         refreshAlarmList();
         refreshDayAgenda();
         refreshLists();
+        m_listsReady = true;
+        // The theme was applied before the lists were read: their columns fit now.
+        for (agenda::AppointmentListPage *page : m_listPages)
+            page->fitColumns();
         applyWindowSize();
         startupCheck();
     } catch (const StoreError &e) {
@@ -1134,7 +1181,10 @@ void TMainForm::clockFormatChanged(const QString &format)
 
 void TMainForm::dialogScaleChanged(int)
 {
-    // Dialogs read the scale when they are shown.
+    // Dialogs read the scale when they are shown; the kept calendar dialog was scaled when
+    // first shown, so the next editor that needs it gets one at the new scale.
+    delete m_selectForm;
+    m_selectForm = nullptr;
 }
 
 void TMainForm::advanceNoticeChanged()
@@ -1157,9 +1207,18 @@ void TMainForm::setHintButtonsVisible(bool visible)
         m_options->SpeedButton_Manual->hide();
 }
 
-void TMainForm::dateFormatChanged(QChar)
+void TMainForm::dateFormatChanged(QChar section)
 {
-    // The one-shot and yearly lists re-open with their pages.
+    // The list shows its dates in the new format, on the same row.
+    agenda::AppointmentListPage *page = m_listPages[section == QLatin1Char('Y') ? 1 : 0];
+    const int row = page->currentRow();
+    try {
+        page->refresh();
+    } catch (const StoreError &e) {
+        m_services.prompter.errorReport(e.text());
+        return;
+    }
+    page->selectRow(row);
 }
 
 void TMainForm::defaultSizeRequested()
@@ -1292,6 +1351,29 @@ colour::SectionColours TMainForm::sectionColours() const
 void TMainForm::applySectionColours()
 {
     m_options->colourSheet().showColours(sectionColours());
+    for (agenda::AppointmentListPage *page : m_listPages) {
+        if (page)
+            page->paintSectionColour();
+    }
+    colourAgendaDatePicker();
+}
+
+void TMainForm::colourAgendaDatePicker()
+{
+    // White on today's date, button face on any other; the drop-down calendar's title in
+    // the agenda page's colour under the tab font colour.
+    QPalette palette = DateTimePickerTODAY->palette();
+    palette.setColor(QPalette::Base,
+        DateTimePickerTODAY->date() == m_services.clock.today() ? QColor(Qt::white)
+                                                                 : QApplication::palette().color(QPalette::Button));
+    DateTimePickerTODAY->setPalette(palette);
+    if (auto *bar = DateTimePickerTODAY->calendarWidget()->findChild<QWidget *>(
+            QStringLiteral("qt_calendar_navigationbar"))) {
+        QPalette title = bar->palette();
+        title.setColor(QPalette::Highlight, sectionColour(4));
+        title.setColor(QPalette::HighlightedText, tabFontColour());
+        bar->setPalette(title);
+    }
 }
 
 void TMainForm::storeSectionColours(const colour::SectionColours &colours)
@@ -1362,11 +1444,19 @@ void TMainForm::applyTheme(const QString &name)
         panel_credit->setPalette(titlePalette);
         PageControlMenu->tabBar()->setFont(QFont(theme::mapFontFamily(m_fonts.tabs.family), m_fonts.tabs.pointSize));
         PageControlMenu->setTabFontColour(colour::toQColor(m_fonts.tabColour));
+        const agenda::ListPageLook look { QFont(theme::mapFontFamily(m_fonts.grids.family), m_fonts.grids.pointSize),
+            colour::toQColor(m_fonts.gridColour), colour::toQColor(m_fonts.tabColour),
+            colour::toQColor(m_fonts.autoDeleteColour), colour::toQColor(m_fonts.tormentColour),
+            colour::toQColor(m_fonts.suspendedColour) };
+        for (agenda::AppointmentListPage *page : m_listPages)
+            page->applyLook(look);
         colour::SectionColours colours = colour::kBuiltinSections;
         if (const auto lines = theme::readLines(folder + QStringLiteral("Colors.clr")))
             colours = theme::readColours(*lines);
         storeSectionColours(colours);
         addContactMapPicture();
+        for (agenda::AppointmentListPage *page : m_listPages)
+            page->fitColumns();
     } catch (const colour::ColourError &e) {
         // The rest of the theme is abandoned; what was applied before stays.
         m_services.prompter.errorReport(e.text());

@@ -32,6 +32,8 @@ namespace vellamora {
 
 namespace agenda {
 class AppointmentListPage;
+struct EditorContext;
+class TSelectForm;
 }
 class AlarmCenter;
 class SlideNotice;
@@ -101,6 +103,13 @@ public:
     // The list pages Giornalieri, Annuali, Mensili, Settimanali (0..3) and their refresh.
     agenda::AppointmentListPage *listPage(int index) const { return m_listPages.at(size_t(index)); }
     void refreshLists();
+    // What an appointment editor of a kind is given: the agenda date, the theme's and the
+    // kind's colours, the dialog scale, the calendar dialog, the choosers.
+    agenda::EditorContext editorContext(AppointmentKind kind);
+    // The calendar dialog, kept from the first editor that needs it to the end.
+    agenda::TSelectForm *selectForm() const { return m_selectForm; }
+    // The enlarged-note request: the next modify dialog opens on its enlarged notes area.
+    bool enlargedNoteRequest() const { return m_enlargedNote; }
     // The list-change mark: set when an appointment list opens.
     agenda::ListChangeMark &listChangeMark() { return m_listChange; }
 
@@ -237,7 +246,11 @@ private:
     QStackedLayout *m_lockStack = nullptr;
     agenda::ListChangeMark m_listChange;
     std::array<agenda::AppointmentListPage *, 4> m_listPages {};
+    agenda::TSelectForm *m_selectForm = nullptr;
+    bool m_enlargedNote = false;
+    bool m_listsReady = false; // start-up has read the lists: list openings refresh the alarms
     void buildListPages();
+    void colourAgendaDatePicker();
     QRandomGenerator m_random { QRandomGenerator::securelySeeded() };
     QColor m_pageColour = Qt::white;
     QString m_themeName = QStringLiteral("default");

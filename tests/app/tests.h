@@ -94,6 +94,8 @@ private Q_SLOTS:
     void dialogScale_data();
     void dialogScale();
     void contactMapAddedToOldDefault();
+    void listGridsFollowTheTheme();
+    void agendaDatePickerColours();
     void badColoursFile();
 };
 

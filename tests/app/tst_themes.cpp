@@ -1,6 +1,7 @@
 #include "tests.h"
 
 #include "MainFormFixture.h"
+#include "agenda/AppointmentListPage.h"
 #include "app/SettingsStore.h"
 #include "store/Database.h"
 #include "themes/ColourSheet.h"
@@ -11,9 +12,14 @@
 #include <QtCore/QDir>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QCalendarWidget>
+#include <QtWidgets/QDateEdit>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QFrame>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTableView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLayout>
 #include <QtWidgets/QTabBar>
@@ -212,6 +218,14 @@ void TestThemes::pageColours()
         QCOMPARE(form.currentPageColour(), expected);
         QCOMPARE(form.panel_credit0->palette().color(QPalette::Window), expected);
         QCOMPARE(shownAt(form.panel_credit0, QPoint(form.panel_credit0->width() / 2, 3)), expected);
+        if (page < 4) {
+            // The list pages: frame, grid titles and notes box in their own colour.
+            agenda::AppointmentListPage *list = form.listPage(page);
+            QCOMPARE(shownAt(list, QPoint(0, 0)), expected);
+            QHeaderView *titles = list->grid->horizontalHeader();
+            QCOMPARE(shownAt(titles, QPoint(titles->sectionViewportPosition(3) + 4, 1)), expected);
+            QCOMPARE(shownAt(list->notes->viewport(), QPoint(4, 4)), expected);
+        }
     }
     // The first tab the user sees carries its own caption and colour.
     const int first = hidden.isEmpty() ? 0 : 2;
@@ -509,4 +523,75 @@ void TestThemes::badColoursFile()
     QCOMPARE(storedColours(form), colour::kBuiltinSections);
     QCOMPARE(form.tabFontColour(), QColor(Qt::red)); // applied before the colours
     QVERIFY(!QFileInfo::exists(map)); // a later step
+}
+
+// ---------------------------------------------------------------- list grids and the agenda date
+
+void TestThemes::listGridsFollowTheTheme()
+{
+    // Fonts.txt gives the grids and notes boxes their font and the cells their text colours;
+    // the columns are fitted to the new font.
+    MainFormFixture f;
+    f.prepareDatabase([](Database &db) {
+        for (const char *id : { "Una cena piuttosto lunga", "Pranzo" }) {
+            Appointment a;
+            a.id = QString::fromLatin1(id);
+            a.flag = QStringLiteral("O");
+            a.datefull = QDate(2026, 12, 20);
+            a.orario = a.orario2 = QStringLiteral("  :  ");
+            a.fatto = agenda::neverDoneDate(a.datefull);
+            a.flagfatto = a.anticipa = a.flagscad = QStringLiteral("N");
+            a.sospeso = a.id == QLatin1String("Pranzo") ? QStringLiteral("N") : QStringLiteral("Y");
+            db.insert(QStringLiteral("VNarc66"), agenda::appointmentValues(a));
+        }
+    });
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString folder = themeFolder(f, QStringLiteral("grande"));
+    QStringList fonts = theme::builtinFontsLines();
+    fonts[8] = QStringLiteral("clNavy");
+    fonts[11] = QStringLiteral("Arial");
+    fonts[12] = QStringLiteral("16");
+    fonts[13] = QStringLiteral("clGreen");
+    fonts[25] = QStringLiteral("clPurple");
+    theme::writeText(folder + QStringLiteral("Fonts.txt"), theme::linesText(fonts));
+    agenda::AppointmentListPage *page = form.listPage(0);
+    const int narrowWidth = page->grid->columnWidth(3);
+    form.applyTheme(QStringLiteral("grande"));
+
+    for (int i = 0; i < 4; ++i) {
+        agenda::AppointmentListPage *list = form.listPage(i);
+        QCOMPARE(list->grid->font().pointSize(), 16);
+        QCOMPARE(list->grid->font().family(), theme::mapFontFamily(QStringLiteral("Arial")));
+        QCOMPARE(list->notes->font().pointSize(), 16);
+    }
+    QVERIFY(page->grid->columnWidth(3) > narrowWidth);
+    QCOMPARE(page->grid->columnWidth(3),
+        QFontMetrics(page->grid->font()).horizontalAdvance(QStringLiteral("Una cena piuttosto lunga")) + 10);
+    auto *delegate = qobject_cast<agenda::ListGridDelegate *>(page->grid->itemDelegate());
+    const int lunch = page->model().appointment(0).id == QLatin1String("Pranzo") ? 0 : 1;
+    QCOMPARE(delegate->cellColours(page->model().index(1 - lunch, 3), false).second, QColor(0x80, 0, 0x80));
+    QCOMPARE(delegate->cellColours(page->model().index(lunch, 3), false).second, QColor(0, 0x80, 0));
+    QHeaderView *titles = page->grid->horizontalHeader();
+    QVERIFY(titles->styleSheet().contains(QColor(0, 0, 0x80).name()));
+    QCOMPARE(page->notes->palette().color(QPalette::Text), QColor(0, 0, 0x80));
+}
+
+void TestThemes::agendaDatePickerColours()
+{
+    // The agenda date is white on today's date and button face on any other; its calendar's
+    // title takes the Impegni colour.
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    QCOMPARE(form.DateTimePickerTODAY->date(), f.clock.today());
+    QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base), QColor(Qt::white));
+    form.DateTimePickerTODAY->setDate(f.clock.today().addDays(1));
+    QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+    auto *title = form.DateTimePickerTODAY->calendarWidget()->findChild<QWidget *>(
+        QStringLiteral("qt_calendar_navigationbar"));
+    QVERIFY(title);
+    QCOMPARE(title->palette().color(QPalette::Highlight), colour::toQColor(colour::kBuiltinSections[4]));
+    form.DateTimePickerTODAY->setDate(f.clock.today());
+    QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base), QColor(Qt::white));
 }

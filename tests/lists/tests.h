@@ -18,6 +18,12 @@ private Q_SLOTS:
     void panels();
     void readOnlyRefusesEditors();
     void gridColours();
+    void tableMenu_data();
+    void tableMenu();
+    void notesOpenTheEnlargedEditor();
+    void lookAndSectionColour();
+    void fitColumns();
+    void attachmentsButton();
 };
 
 // The add and modify dialogs of the four kinds, filled and confirmed by their controls.
@@ -34,6 +40,15 @@ private Q_SLOTS:
     void modifyKeepsOrResetsDone();
     void oneShotOptionRules();
     void birthdayMode();
+    void calendarPicksStartDate_data();
+    void calendarPicksStartDate();
+    void calendarDoubleClickRule();
+    void attachments_data();
+    void attachments();
+    void enlargedNotes();
+    void enterAndEscape_data();
+    void enterAndEscape();
+    void helpAndColours();
 };
 
 // The list pages and their dialogs inside the real main window.
@@ -42,4 +57,9 @@ class TestListsInWindow : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void addThroughTheWindow();
+    void modifyReturnsToTheRow();
+    void editorScaledAndColoured();
+    void calendarKeptForTheProgram();
+    void dateFormatChangeShows();
+    void listOpeningRefreshesAlarms();
 };

@@ -12,7 +12,9 @@
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDateEdit>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QTableView>
 #include <QtWidgets/QToolButton>
@@ -60,6 +62,14 @@ struct PageFixture
         host.suspendedColour = QColor(0x4F, 0x4F, 0x4F);
         host.autoDeleteColour = QColor(0xFF, 0, 0);
         host.nagColour = QColor(0, 0, 0xFF);
+        host.locked = [this] { return locked; };
+        host.requestEnlargedNote = [this] { ++enlargedRequests; };
+        host.agendaAdd = [this](AppointmentKind k) { added << kindLetter(k); };
+        host.newEntry = [this](QChar page) { added << QString(page); };
+        host.showAttachments = [this](const Appointment &a, QWidget *button) {
+            attachmentsOf << a.id;
+            attachmentsUnder = button;
+        };
         page = std::make_unique<AppointmentListPage>(kind, host, nullptr);
         page->resize(800, 500);
     }
@@ -85,6 +95,11 @@ struct PageFixture
     int opened = 0;
     int style = 0;
     bool readOnly = false;
+    bool locked = false;
+    int enlargedRequests = 0;
+    QStringList added;
+    QStringList attachmentsOf;
+    QWidget *attachmentsUnder = nullptr;
     std::unique_ptr<AppointmentListPage> page;
 };
 
@@ -348,4 +363,175 @@ void TestListPages::gridColours()
             0x40 + (255 - 0x40) * 70 / 100, 0x80 + (255 - 0x80) * 70 / 100, 0xC0 + (255 - 0xC0) * 70 / 100));
     f.page->show();
     QVERIFY(!f.page->grid->grab().isNull()); // every cell paints without a fault
+}
+
+void TestListPages::tableMenu_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<bool>("rows");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("newOn");
+    QTest::addColumn<bool>("editOn");
+    QTest::newRow("a list with rows") << false << false << true << true << true << true;
+    QTest::newRow("an empty list") << false << false << false << true << true << false;
+    QTest::newRow("locked window") << false << true << true << true << false << false;
+    QTest::newRow("read-only: refused") << true << false << true << false << false << false;
+}
+
+// PopupMenuTabelle: "Elimina", "Modifica" and "Stampa" follow the delete button, nothing
+// that changes data while locked, nothing at all in read-only mode.
+void TestListPages::tableMenu()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(bool, locked);
+    QFETCH(bool, rows);
+    QFETCH(bool, shown);
+    QFETCH(bool, newOn);
+    QFETCH(bool, editOn);
+    PageFixture f(AppointmentKind::Weekly);
+    if (rows)
+        f.data.add(test::weekly(QStringLiteral("Nuoto"), QDate(2026, 3, 16), italian()));
+    f.page->refresh();
+    f.readOnly = readOnly;
+    f.locked = locked;
+    QMenu *menu = f.page->PopupMenuTabelle;
+    QCOMPARE(menu->objectName(), QStringLiteral("PopupMenuTabelle"));
+    QCOMPARE(f.page->prepareTableMenu(), shown);
+    if (!shown)
+        return;
+    auto action = [menu](const char *name) {
+        QAction *a = menu->findChild<QAction *>(QString::fromLatin1(name));
+        if (!a)
+            qFatal("no action %s", name);
+        return a;
+    };
+    QCOMPARE(action("Nuovo1")->isEnabled(), newOn);
+    for (const char *name : { "Elimina1", "Modifica1", "Stampa1" })
+        QCOMPARE(action(name)->isEnabled(), editOn);
+    QVERIFY(action("Annulla1")->isEnabled());
+    if (editOn) {
+        action("Modifica1")->trigger();
+        QCOMPARE(f.edited, QStringList { "Nuoto" });
+    }
+    for (const char *name : { "Giornaliero1", "Annuale1", "Mensile1", "Settimanale1", "Contatto1", "Nota1", "Compito1" })
+        action(name)->trigger();
+    QCOMPARE(f.added, (QStringList { "O", "Y", "M", "W", "C", "N", "L" }));
+}
+
+// A double click on the notes box, or a click on the note picture, asks for the enlarged
+// notes area and opens the modify dialog; Enter in the grid opens it as it is.
+void TestListPages::notesOpenTheEnlargedEditor()
+{
+    PageFixture f(AppointmentKind::OneShot);
+    Appointment withNote = test::oneShot(QStringLiteral("Cena"), QDate(2026, 5, 10));
+    withNote.note = QStringLiteral("portare il vino");
+    f.data.add(withNote);
+    f.data.add(test::oneShot(QStringLiteral("Pranzo"), QDate(2026, 5, 11)));
+    f.page->refresh();
+    f.page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.page.get()));
+    QTest::mouseDClick(f.page->notes->viewport(), Qt::LeftButton);
+    QCOMPARE(f.enlargedRequests, 1);
+    QCOMPARE(f.edited, QStringList { "Cena" });
+
+    auto clickCell = [&](int row, int column) {
+        const QRect cell = f.page->grid->visualRect(f.page->model().index(row, column));
+        QTest::mouseClick(f.page->grid->viewport(), Qt::LeftButton, {}, cell.center());
+    };
+    clickCell(0, 4); // the note picture
+    QCOMPARE(f.enlargedRequests, 2);
+    QCOMPARE(f.edited, (QStringList { "Cena", "Cena" }));
+    clickCell(1, 4); // no note
+    clickCell(0, 3); // the description
+    QCOMPARE(f.enlargedRequests, 2);
+    QCOMPARE(f.edited.size(), 2);
+    f.page->selectRow(1);
+    QTest::keyClick(f.page->grid, Qt::Key_Return);
+    QCOMPARE(f.edited.last(), QStringLiteral("Pranzo"));
+    QCOMPARE(f.enlargedRequests, 2);
+}
+
+// The theme's grid font and colours, and the section colour on the frame, the grid titles
+// and the notes box.
+void TestListPages::lookAndSectionColour()
+{
+    PageFixture f(AppointmentKind::Monthly);
+    Appointment a = test::monthly(QStringLiteral("Affitto"), QDate(2026, 3, 1));
+    a.note = QStringLiteral("bonifico");
+    f.data.add(a);
+    f.page->refresh();
+    ListPageLook look;
+    look.gridFont = QFont(QStringLiteral("Liberation Sans"), 13);
+    look.gridText = QColor(Qt::darkGreen);
+    look.titleText = QColor(Qt::yellow);
+    f.page->applyLook(look);
+    f.page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.page.get()));
+    const QColor section(0x40, 0x80, 0xC0);
+    QCOMPARE(f.page->objectName(), QStringLiteral("Panel_Contorno_Month"));
+    QCOMPARE(f.page->grab().toImage().pixelColor(0, 0), section);
+    QHeaderView *header = f.page->grid->horizontalHeader();
+    const QImage title = header->grab().toImage();
+    QCOMPARE(title.pixelColor(header->sectionViewportPosition(3) + 4, 1), section);
+    QCOMPARE(f.page->notes->palette().color(QPalette::Base), section);
+    QCOMPARE(f.page->notes->palette().color(QPalette::Text), QColor(Qt::yellow));
+    QCOMPARE(f.page->grid->font().pointSize(), 13);
+    QCOMPARE(f.page->notes->font().pointSize(), 13);
+    auto *delegate = qobject_cast<ListGridDelegate *>(f.page->grid->itemDelegate());
+    const QModelIndex cell = f.page->model().index(0, 3);
+    QCOMPARE(delegate->cellColours(cell, false).second, QColor(Qt::darkGreen));
+    QCOMPARE(delegate->cellColours(cell, true).second, QColor(Qt::yellow));
+}
+
+// Each column as wide as its widest text (or field name) plus 10; times and notes 42,
+// the day of the month 50; the hidden column stays hidden.
+void TestListPages::fitColumns()
+{
+    PageFixture one(AppointmentKind::OneShot);
+    const QString longest = QStringLiteral("Una descrizione davvero molto lunga per la colonna");
+    one.data.add(test::oneShot(longest, QDate(2026, 5, 10)));
+    one.data.add(test::oneShot(QStringLiteral("Breve"), QDate(2026, 5, 11)));
+    one.page->refresh();
+    one.page->fitColumns();
+    const QFontMetrics metrics(one.page->grid->font());
+    QTableView *grid = one.page->grid;
+    QCOMPARE(grid->columnWidth(3), metrics.horizontalAdvance(longest) + 10);
+    QCOMPARE(grid->columnWidth(0), metrics.horizontalAdvance(one.page->model().cellText(0, 0)) + 10);
+    for (int c : { 1, 2, 4 })
+        QCOMPARE(grid->columnWidth(c), 42);
+    QVERIFY(grid->isColumnHidden(5));
+    QVERIFY(!grid->isHidden());
+    // Only what the list shows is measured; a quote in the search text is just a character.
+    one.data.add(test::oneShot(QStringLiteral("Dall'avvocato"), QDate(2026, 5, 12)));
+    QTest::keyClicks(one.page->findEdit, QStringLiteral("l'a"));
+    QCOMPARE(one.page->model().columnTexts(3), QStringList { "Dall'avvocato" });
+    one.page->fitColumns();
+    QCOMPARE(grid->columnWidth(3),
+        std::max(metrics.horizontalAdvance(QStringLiteral("Dall'avvocato")) + 10,
+            grid->horizontalHeader()->minimumSectionSize()));
+    QCOMPARE(one.page->model().columnTexts(0), QStringList { one.page->model().cellText(0, 0) });
+
+    PageFixture month(AppointmentKind::Monthly);
+    month.page->refresh();
+    month.page->fitColumns();
+    QCOMPARE(month.page->grid->columnWidth(0), 50);
+    // An empty list: the field name, or the narrowest section the grid allows.
+    QCOMPARE(month.page->grid->columnWidth(3),
+        std::max(QFontMetrics(month.page->grid->font()).horizontalAdvance(QStringLiteral("id")) + 10,
+            month.page->grid->horizontalHeader()->minimumSectionSize()));
+}
+
+// "Allegati" hands the row and the button to the agenda page.
+void TestListPages::attachmentsButton()
+{
+    PageFixture f(AppointmentKind::Yearly);
+    Appointment a = test::yearly(QStringLiteral("Nozze"), QDate(2000, 3, 20), italian());
+    a.allegato = QStringLiteral("foto.jpg");
+    f.data.add(a);
+    f.page->refresh();
+    QVERIFY(f.page->attachmentsButton->isEnabled());
+    QTest::mouseClick(f.page->attachmentsButton, Qt::LeftButton);
+    QCOMPARE(f.attachmentsOf, QStringList { "Nozze" });
+    QCOMPARE(f.attachmentsUnder, f.page->attachmentsButton);
 }

@@ -3,6 +3,7 @@
 // temporary program folder; message boxes are answered by a double.
 #include "agenda/AppointmentEditor.h"
 #include "agenda/Notices.h"
+#include "agenda/TSelectForm.h"
 #include "app/Regional.h"
 #include "app/Services.h"
 #include "app/TMainForm.h"
@@ -34,25 +35,63 @@ using namespace vellamora;
 
 namespace {
 
-void addSample(Database &db, const QDate &today)
+Appointment sample(const char *id, const QString &flag, const QDate &date, const char *from, const char *to)
 {
-    struct Row
-    {
-        const char *id;
-        const char *start;
-        const char *end;
+    Appointment a;
+    a.id = QString::fromUtf8(id);
+    a.flag = flag;
+    a.datefull = date;
+    a.orario = QString::fromLatin1(from);
+    a.orario2 = QString::fromLatin1(to);
+    a.fatto = agenda::neverDoneDate(date);
+    a.flagfatto = QStringLiteral("N");
+    a.anticipa = QStringLiteral("N");
+    a.sospeso = QStringLiteral("N");
+    a.flagscad = QStringLiteral("N");
+    a.scadenza = date;
+    return a;
+}
+
+// A few appointments of each kind, with notes, markers and a suspended one.
+void addSample(Database &db, const QDate &today, const Regional &regional)
+{
+    const QString O = QStringLiteral("O"), Y = QStringLiteral("Y"), M = QStringLiteral("M"), W = QStringLiteral("W");
+    std::vector<Appointment> rows {
+        sample("Riunione di redazione", O, today, "09:30", "11:00"),
+        sample("Caffè con Giulia", O, today, "16:00", "  :  "),
+        sample("Palestra", O, today.addDays(1), "  :  ", "  :  "),
+        sample("Rinnovo passaporto", O, today.addDays(3), "10:00", "10:30"),
+        sample("Cena di Natale", O, today.addDays(13), "20:30", "  :  "),
+        sample("Compleanno di Anna", Y, QDate(1990, 3, 20), "  :  ", "  :  "),
+        sample("Anniversario di nozze", Y, QDate(2005, 6, 11), "  :  ", "  :  "),
+        sample("Ferie in montagna", Y, QDate(2020, 8, 1), "  :  ", "  :  "),
+        sample("Affitto", M, QDate(2026, 1, 5), "  :  ", "  :  "),
+        sample("Bolletta della luce", M, QDate(2026, 1, 20), "  :  ", "  :  "),
+        sample("Rata del mutuo", M, QDate(2026, 1, 27), "09:00", "  :  "),
+        sample("Lezione di piano", W, QDate(2026, 12, 7), "17:00", "18:00"),
+        sample("Nuoto", W, QDate(2026, 12, 9), "19:00", "20:00"),
+        sample("Spesa al mercato", W, QDate(2026, 12, 12), "08:30", "  :  "),
     };
-    for (const Row &r : { Row { "Riunione di redazione", "09:30", "11:00" },
-             Row { "Caffè con Giulia", "16:00", "  :  " }, Row { "Palestra", "  :  ", "  :  " } })
-        db.insert(QStringLiteral("VNarc66"),
-            { { QStringLiteral("id"), QString::fromUtf8(r.id) },
-                { QStringLiteral("flag"), QStringLiteral("O") }, { QStringLiteral("datefull"), today },
-                { QStringLiteral("orario"), QString::fromLatin1(r.start) },
-                { QStringLiteral("orario2"), QString::fromLatin1(r.end) },
-                { QStringLiteral("fatto"), today.addDays(-150000) },
-                { QStringLiteral("flagfatto"), QStringLiteral("N") },
-                { QStringLiteral("sospeso"), QStringLiteral("N") },
-                { QStringLiteral("flagscad"), QStringLiteral("N") } });
+    rows[1].note = QStringLiteral("Portare il libro");
+    rows[2].dayofweek = agenda::marker::nag;
+    rows[3].dayofweek = agenda::marker::autoDelete;
+    rows[4].sospeso = QStringLiteral("Y");
+    rows[5].dayofmonth = QStringLiteral("SI");
+    rows[6].note = QStringLiteral("Prenotare il ristorante");
+    for (Appointment &a : rows) {
+        if (a.flag == Y)
+            a.data = agenda::dayMonthText(a.datefull, regional);
+        if (a.flag == M)
+            a.dayofmonth = agenda::dayText(a.datefull);
+        if (a.flag == W) {
+            a.dayofweek = agenda::weekdayText(a.datefull, regional);
+            a.dayindex = a.datefull.dayOfWeek() % 7 + 1;
+        }
+    }
+    rows[9].note = QStringLiteral("Pagare in posta");
+    rows[12].sospeso = QStringLiteral("Y");
+    for (const Appointment &a : rows)
+        db.insert(QStringLiteral("VNarc66"), agenda::appointmentValues(a));
 }
 
 } // namespace
@@ -75,7 +114,7 @@ int main(int argc, char **argv)
         Database db;
         openWorkingDatabase(db, work, clock.now(), Regional::italian(), prompter);
         schema::ensureSchema(db, { work, program, true });
-        addSample(db, clock.today());
+        addSample(db, clock.today(), Regional::italian());
         // The timed alarm and the advance notice of three days, with two days to announce.
         db.update(QStringLiteral("VNset63"),
             { { QStringLiteral("timecheck"), QStringLiteral("Y") }, { QStringLiteral("futuro_flag"), true },
@@ -161,6 +200,8 @@ int main(int argc, char **argv)
             kill.save(mare + QStringLiteral("vm_kill.bmp"), "BMP");
         }
         theme::builtinGlyph(QStringLiteral("help_web")).save(mare + QStringLiteral("vm_about.bmp"), "BMP");
+        // A page's own picture: Giornalieri adds with the note picture, the other pages keep theirs.
+        theme::builtinGlyph(QStringLiteral("note_add")).save(mare + QStringLiteral("day_add.bmp"), "BMP");
         form.applyTheme(QStringLiteral("mare"));
         for (int i = 0; i < pages->count(); ++i) {
             pages->setCurrentIndex(i);
@@ -200,15 +241,7 @@ int main(int argc, char **argv)
             { AppointmentKind::Yearly, "year" }, { AppointmentKind::Monthly, "month" },
             { AppointmentKind::Weekly, "week" } };
         for (const auto &[kind, name] : kinds) {
-            agenda::EditorContext context;
-            context.db = &form.database();
-            context.regional = &services.regional;
-            context.prompter = &prompter;
-            context.shownDate = clock.today();
-            context.today = clock.today();
-            context.datePicture = kind == AppointmentKind::Yearly ? QStringLiteral("d mmmm")
-                                                                  : QStringLiteral("dddd d mmmm yyyy");
-            context.advanceNoticeDays = 3;
+            agenda::EditorContext context = form.editorContext(kind);
             agenda::AppointmentEditor add(kind, context, std::nullopt, &form);
             add.show();
             QTest::keyClicks(add.Edit_id, QStringLiteral("Lezione di piano"));
@@ -234,7 +267,19 @@ int main(int argc, char **argv)
             agenda::AppointmentEditor modify(kind, context, row, &form);
             modify.show();
             save(modify, (std::string("editor-modify-") + name).c_str());
+            if (kind == AppointmentKind::Weekly) {
+                modify.SpeedButtonZoomNote->click();
+                save(modify, "editor-modify-week-notes");
+            }
         }
+        // The calendar dialog as the one-shot editor opens it.
+        agenda::EditorContext context = form.editorContext(AppointmentKind::OneShot);
+        agenda::TSelectForm &calendar = *context.calendar;
+        calendar.prepare(context.sectionColour, context.titleText, QStringLiteral("Scegli la data"),
+            QLatin1Char('G'), clock.today());
+        calendar.show();
+        save(calendar, "calendar");
+        calendar.hide();
     }
     // An alarm rung while the window waits in the tray: its notice, then the blinking panel.
     {

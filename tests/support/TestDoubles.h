@@ -97,7 +97,7 @@ public:
     // One shown file dialog: its title, its starting folder or suggested path, its filter.
     struct Request
     {
-        QString kind; // "open", "save"
+        QString kind; // "open", "save", "folder"
         QString caption;
         QString start;
         QString filter;
@@ -114,7 +114,11 @@ public:
         requests.push_back({QStringLiteral("save"), caption, suggested, filter});
         return next();
     }
-    std::optional<QString> folder(const QString &, const QString &) override { return next(); }
+    std::optional<QString> folder(const QString &caption, const QString &start) override
+    {
+        requests.push_back({QStringLiteral("folder"), caption, start, {}});
+        return next();
+    }
     std::optional<QColor> colour(const QColor &initial) override
     {
         colourPresets << initial;
