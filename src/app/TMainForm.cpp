@@ -96,7 +96,13 @@ TMainForm::TMainForm(const Services &services, QWidget *parent)
         move(display->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The alarm centre filters the message panel's events: it goes before the pages do,
+    // while this is still a whole window.
+    delete m_alarms;
+    m_alarms = nullptr;
+}
 
 // ---------------------------------------------------------------- frame
 
