@@ -32,6 +32,7 @@ namespace vellamora {
 
 namespace agenda {
 class AppointmentListPage;
+class TodayPage;
 }
 class SectionTabWidget;
 class TitleBarPicture;
@@ -62,7 +63,7 @@ public:
     bool trayCycling() const;
     Database &database() { return m_db; }
     const SettingsRow &settings() const { return m_settings; }
-    const std::vector<Appointment> &dayAgenda() const { return m_dayAgenda; }
+    const std::vector<Appointment> &dayAgenda() const;
     const std::vector<Appointment> &alarmList() const { return m_alarmList; }
     int dayChanges() const { return m_dayChanges; }
     bool locked() const { return m_locked; }
@@ -96,6 +97,8 @@ public:
     // The list pages Giornalieri, Annuali, Mensili, Settimanali (0..3) and their refresh.
     agenda::AppointmentListPage *listPage(int index) const { return m_listPages.at(size_t(index)); }
     void refreshLists();
+    // The agenda page "Impegni".
+    agenda::TodayPage *todayPage() const { return m_todayPage; }
     // The list-change mark: set when an appointment list opens.
     agenda::ListChangeMark &listChangeMark() { return m_listChange; }
 
@@ -229,10 +232,12 @@ private:
     agenda::ListChangeMark m_listChange;
     std::array<agenda::AppointmentListPage *, 4> m_listPages {};
     void buildListPages();
+    agenda::TodayPage *m_todayPage = nullptr;
+    void buildTodayPage();
+    void advanceNoticeCheck();
     QRandomGenerator m_random { QRandomGenerator::securelySeeded() };
     QColor m_pageColour = Qt::white;
     QString m_themeName = QStringLiteral("default");
-    std::vector<Appointment> m_dayAgenda;
     std::vector<Appointment> m_alarmList;
 
     QString m_defaultWorkingFolder;

@@ -6,5 +6,5 @@
 int main(int argc, char **argv)
 {
     return vellamora::test::runTests<QCoreApplication, TestAppointmentRoutines, TestAgendaQuery,
-                                     TestAgendaDifferential, TestAgendaCommand, TestAppointmentList>(argc, argv);
+                                     TestAgendaDifferential, TestAgendaCommand, TestAppointmentList, TestDayExport>(argc, argv);
 }
