@@ -124,11 +124,6 @@ void AppointmentGridDelegate::paint(
     painter->fillRect(option.rect, c.background);
     QStyleOptionViewItem o = option;
     initStyleOption(&o, index);
-    o.state &= ~QStyle::State_Selected;
-    o.state &= ~QStyle::State_HasFocus;
-    o.backgroundBrush = Qt::NoBrush;
-    o.palette.setColor(QPalette::Text, c.text);
-    QStyledItemDelegate::paint(painter, o, QModelIndex()); // frame only
     QRect textRect = option.rect;
     painter->save();
     if (c.indicator)

@@ -182,7 +182,8 @@ void TodayPage::buildToolbar()
     panel_today->setFrameShadow(QFrame::Raised);
     panel_today->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *row = new QHBoxLayout(panel_today);
-    row->setContentsMargins(2, 2, 2, 2);
+    // The right end is kept free for the count.
+    row->setContentsMargins(2, 2, panel_today->fontMetrics().horizontalAdvance(QStringLiteral("0000    ")), 2);
     for (const ButtonSpec &b : kCommandButtons) {
         this->*(b.member) = makeButton(panel_today, b.name, b.hint, b.text);
         row->addWidget(this->*(b.member));
@@ -213,8 +214,8 @@ void TodayPage::buildGrid()
     DBGrid_Today->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid_Today->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid_Today->verticalHeader()->hide();
-    // Rows tall enough for the kind indicator (cell height - 20 pixels wide).
-    DBGrid_Today->verticalHeader()->setDefaultSectionSize(std::max(24, DBGrid_Today->fontMetrics().height() + 8));
+    // Rows tall enough for a kind indicator that shows its colour (cell height - 20 pixels wide).
+    DBGrid_Today->verticalHeader()->setDefaultSectionSize(std::max(26, DBGrid_Today->fontMetrics().height() + 8));
     DBGrid_Today->horizontalHeader()->setStretchLastSection(false);
     for (int c = 0; c < DayAgendaModel::ColumnCount; ++c) {
         DBGrid_Today->setColumnWidth(c, DayAgendaModel::column(c).width);
