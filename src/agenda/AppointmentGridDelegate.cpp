@@ -8,7 +8,8 @@ namespace vellamora::agenda {
 
 namespace {
 
-static_assert(AppointmentListModel::HasNoteRole == gridrole::hasNote && AppointmentListModel::SuspendedRole == gridrole::suspended
+static_assert(AppointmentListModel::HasNoteRole == gridrole::hasNote
+    && AppointmentListModel::SuspendedRole == gridrole::suspended
     && AppointmentListModel::MarkerRole == gridrole::marker && AppointmentListModel::KeyRole == gridrole::key
     && DayAgendaModel::KindRole == gridrole::kind && DayAgendaModel::DoneRole == gridrole::done
     && DayAgendaModel::HasNoteRole == gridrole::hasNote && DayAgendaModel::MarkerRole == gridrole::marker);

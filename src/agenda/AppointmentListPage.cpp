@@ -97,8 +97,8 @@ GridLook listGridLook(const ListPageHost &host, AppointmentKind kind)
         if (columns[c].field == QLatin1String("Presenza"))
             look.noteColumn = int(c);
     }
-    look.colours = [colours = GridColours { host.gridText, host.titleText, host.autoDeleteColour, host.nagColour,
-                        host.suspendedColour }] { return colours; };
+    look.colours = [colours = GridColours { host.gridText, host.titleText, host.autoDeleteColour,
+                        host.nagColour, host.suspendedColour }] { return colours; };
     return look;
 }
 

@@ -9,7 +9,8 @@ namespace vellamora::agenda {
 QString dayExportFileName(const QDate &shownDate, const Regional &regional)
 {
     return QStringLiteral("Programma di")
-        + formatDatePicture(shownDate, QStringLiteral(" dddd d mmmm yyyy"), regional) + QStringLiteral(".csv");
+        + formatDatePicture(shownDate, QStringLiteral(" dddd d mmmm yyyy"), regional)
+        + QStringLiteral(".csv");
 }
 
 QString csvField(const QString &text)

@@ -11,7 +11,8 @@ DoneState toggledDone(const Appointment &a, const QDate &shownDate)
 
 void writeDoneState(Database &db, qint64 key, const DoneState &state)
 {
-    db.exec(QStringLiteral("UPDATE VNarc66\nSET fatto = :fatto,\nflagfatto = :flagfatto\nWHERE codimp = :codimp"),
+    db.exec(
+        QStringLiteral("UPDATE VNarc66\nSET fatto = :fatto,\nflagfatto = :flagfatto\nWHERE codimp = :codimp"),
         { { QStringLiteral(":fatto"), state.fatto }, { QStringLiteral(":flagfatto"), state.flagfatto },
             { QStringLiteral(":codimp"), key } });
 }

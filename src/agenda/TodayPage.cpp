@@ -73,7 +73,8 @@ const ButtonSpec kCommandButtons[] = {
         &TodayPage::SpeedButtonEportTodayClick },
     { &TodayPage::SpeedButtonPrintToday, "SpeedButtonPrintToday", "Stampa impegni (visibili)", "Stampa",
         &TodayPage::SpeedButtonPrintTodayClick },
-    { &TodayPage::SpeedButton_Help, "SpeedButton_Help", "Suggerimento", "?", &TodayPage::SpeedButton_HelpClick },
+    { &TodayPage::SpeedButton_Help, "SpeedButton_Help", "Suggerimento", "?",
+        &TodayPage::SpeedButton_HelpClick },
 };
 
 QToolButton *makeButton(QWidget *parent, const char *name, const char *hint, const char *text)
@@ -147,8 +148,8 @@ void TodayPage::buildSidePanel()
     CheckBox_Visualizza_Sospesi->setToolTip(
         QStringLiteral("Permette di vedere tutti gli impegni per poter cambiarne lo stato"));
     column->addWidget(CheckBox_Visualizza_Sospesi);
-    SpeedButtonAnticipoHome
-        = makeButton(Panel_LATO, "SpeedButtonAnticipoHome", "Controlla impegni importanti", "Impegni importanti");
+    SpeedButtonAnticipoHome = makeButton(
+        Panel_LATO, "SpeedButtonAnticipoHome", "Controlla impegni importanti", "Impegni importanti");
     SpeedButtonAnticipoHome->setMouseTracking(true);
     SpeedButtonAnticipoHome->hide();
     column->addWidget(SpeedButtonAnticipoHome);
@@ -170,7 +171,8 @@ void TodayPage::buildDateBar(QWidget *bar)
     SpeedButtonClendarioLato->setCheckable(true);
     row->addWidget(SpeedButton_DateBack);
     row->addWidget(DateTimePickerTODAY, 1);
-    for (QToolButton *b : { SpeedButtonNextDay, SpeedButtonToday, SpeedButtonClendarioLato, SpeedButtonAllegatoToday })
+    for (QToolButton *b :
+        { SpeedButtonNextDay, SpeedButtonToday, SpeedButtonClendarioLato, SpeedButtonAllegatoToday })
         row->addWidget(b);
 }
 
@@ -183,15 +185,17 @@ void TodayPage::buildToolbar()
     panel_today->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *row = new QHBoxLayout(panel_today);
     // The right end is kept free for the count.
-    row->setContentsMargins(2, 2, panel_today->fontMetrics().horizontalAdvance(QStringLiteral("0000    ")), 2);
+    row->setContentsMargins(
+        2, 2, panel_today->fontMetrics().horizontalAdvance(QStringLiteral("0000    ")), 2);
     for (const ButtonSpec &b : kCommandButtons) {
         this->*(b.member) = makeButton(panel_today, b.name, b.hint, b.text);
         row->addWidget(this->*(b.member));
     }
     row->addSpacing(12);
-    static const char *const names[] = { "DBNavigatorTodayFirst", "DBNavigatorTodayPrior", "DBNavigatorTodayNext",
-        "DBNavigatorTodayLast" };
-    static const char *const hints[] = { "Primo impegno", "Impegno precedente", "Impegno seguente", "Ultimo impegno" };
+    static const char *const names[] = { "DBNavigatorTodayFirst", "DBNavigatorTodayPrior",
+        "DBNavigatorTodayNext", "DBNavigatorTodayLast" };
+    static const char *const hints[]
+        = { "Primo impegno", "Impegno precedente", "Impegno seguente", "Ultimo impegno" };
     static const char *const texts[] = { "|<", "<", ">", ">|" };
     for (int i = 0; i < 4; ++i) {
         navigator[i] = makeButton(panel_today, names[i], hints[i], texts[i]);
@@ -215,7 +219,8 @@ void TodayPage::buildGrid()
     DBGrid_Today->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid_Today->verticalHeader()->hide();
     // Rows tall enough for a kind indicator that shows its colour (cell height - 20 pixels wide).
-    DBGrid_Today->verticalHeader()->setDefaultSectionSize(std::max(26, DBGrid_Today->fontMetrics().height() + 8));
+    DBGrid_Today->verticalHeader()->setDefaultSectionSize(
+        std::max(26, DBGrid_Today->fontMetrics().height() + 8));
     DBGrid_Today->horizontalHeader()->setStretchLastSection(false);
     for (int c = 0; c < DayAgendaModel::ColumnCount; ++c) {
         DBGrid_Today->setColumnWidth(c, DayAgendaModel::column(c).width);
@@ -247,7 +252,8 @@ void TodayPage::buildMenus()
     printMenu = new QMenu(this);
     printMenu->setObjectName(QStringLiteral("PopupMenu_STAMPA"));
     for (const bool preview : { true, false }) {
-        QAction *entry = printMenu->addAction(preview ? QStringLiteral("Anteprima") : QStringLiteral("Stampa"));
+        QAction *entry
+            = printMenu->addAction(preview ? QStringLiteral("Anteprima") : QStringLiteral("Stampa"));
         // Printing the day is not available until the host offers it.
         entry->setEnabled(bool(m_host.printDay));
         connect(entry, &QAction::triggered, this, [this, preview] { m_host.printDay(preview); });
@@ -257,7 +263,8 @@ void TodayPage::buildMenus()
 
 void TodayPage::connectHandlers()
 {
-    for (QObject *watched : std::initializer_list<QObject *> { SpeedButtonAnticipoHome, DBMemoToday->viewport(), DBGrid_Today })
+    for (QObject *watched :
+        std::initializer_list<QObject *> { SpeedButtonAnticipoHome, DBMemoToday->viewport(), DBGrid_Today })
         watched->installEventFilter(this);
     using Table = std::span<const ButtonSpec>;
     for (const Table table : { Table(kDateButtons), Table(kCommandButtons) }) {
@@ -270,13 +277,15 @@ void TodayPage::connectHandlers()
         [this] { selectRow(std::min(m_model->rowCount() - 1, currentRow() + 1)); });
     connect(navigator[3], &QToolButton::clicked, this, [this] { selectRow(m_model->rowCount() - 1); });
     connect(DateTimePickerTODAY, &QDateEdit::dateChanged, this, &TodayPage::DateTimePickerTODAYChange);
-    connect(CheckBox_Visualizza_Sospesi, &QCheckBox::clicked, this, &TodayPage::CheckBox_Visualizza_SospesiClick);
+    connect(
+        CheckBox_Visualizza_Sospesi, &QCheckBox::clicked, this, &TodayPage::CheckBox_Visualizza_SospesiClick);
     connect(SpeedButtonAnticipoHome, &QToolButton::clicked, this, &TodayPage::SpeedButtonAnticipoHomeClick);
     connect(PopupMenuToday, &QMenu::aboutToShow, this, &TodayPage::PopupMenuTodayPopup);
     connect(PopupMenuAllegatoToday, &QMenu::aboutToShow, this, &TodayPage::PopupMenuAllegatoTodayPopup);
     connect(allegatotoday, &QAction::triggered, this, &TodayPage::allegatotodayClick);
     connect(ricercatoday, &QAction::triggered, this, &TodayPage::ricercatodayClick);
-    connect(DBGrid_Today->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TodayPage::rowChanged);
+    connect(DBGrid_Today->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        &TodayPage::rowChanged);
     connect(DBGrid_Today, &QTableView::doubleClicked, this, &TodayPage::SpeedButtonModTodayClick);
     connect(DBGrid_Today, &QTableView::clicked, this, &TodayPage::DBGrid_TodayClick);
     connect(DBGrid_Today->verticalScrollBar(), &QScrollBar::valueChanged, DBGrid_Today->viewport(),
@@ -287,9 +296,8 @@ bool TodayPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == SpeedButtonAnticipoHome && event->type() == QEvent::MouseMove) {
         const int days = m_host.advanceNoticeDays ? m_host.advanceNoticeDays() : 0;
-        SpeedButtonAnticipoHome->setToolTip(
-            QStringLiteral("Hai degli impegni importanti nei prossimi ") + QString::number(days)
-            + QStringLiteral(" giorni"));
+        SpeedButtonAnticipoHome->setToolTip(QStringLiteral("Hai degli impegni importanti nei prossimi ")
+            + QString::number(days) + QStringLiteral(" giorni"));
     } else if (watched == DBMemoToday->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         SpeedButtonModTodayClick();
         return true;
@@ -333,8 +341,9 @@ void TodayPage::refresh()
 void TodayPage::updateEnabling()
 {
     const bool rows = m_model->rowCount() > 0;
-    for (QToolButton *b : { SpeedButtonPrintToday, SpeedButtonFollowToday, SpeedButtonModToday, SpeedButtonDelToday,
-             SpeedButtonEportToday, SpeedButtonSvoltoToday, navigator[0], navigator[1], navigator[2], navigator[3] })
+    for (QToolButton *b : { SpeedButtonPrintToday, SpeedButtonFollowToday, SpeedButtonModToday,
+             SpeedButtonDelToday, SpeedButtonEportToday, SpeedButtonSvoltoToday, navigator[0], navigator[1],
+             navigator[2], navigator[3] })
         b->setEnabled(rows);
     const QString day = QStringLiteral("dd MM yyyy");
     SpeedButtonToday->setEnabled(shownDate().toString(day) != m_host.today().toString(day));
@@ -507,7 +516,7 @@ void TodayPage::SpeedButtonDelTodayClick()
 
 // ---------------------------------------------------------------- menus
 
-void TodayPage::popUnder(QMenu *menu, QToolButton *button)
+void TodayPage::popUnder(QMenu *menu, QWidget *button)
 {
     menu->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
@@ -538,6 +547,21 @@ void TodayPage::addOfKind(AppointmentKind kind)
 void TodayPage::SpeedButtonAllegatoTodayClick()
 {
     popUnder(PopupMenuAllegatoToday, SpeedButtonAllegatoToday);
+}
+
+void TodayPage::showAttachmentsOf(const Appointment &a, QWidget *button)
+{
+    if (a.isSuspended())
+        CheckBox_Visualizza_Sospesi->setChecked(true);
+    if (shownDate() == a.datefull)
+        m_host.refreshDayAgenda();
+    else
+        DateTimePickerTODAY->setDate(a.datefull); // the change refreshes
+    const auto &rows = m_model->rows();
+    const auto found
+        = std::find_if(rows.begin(), rows.end(), [&a](const Appointment &r) { return r.codimp == a.codimp; });
+    selectRow(found != rows.end() ? int(found - rows.begin()) : m_model->rowCount() - 1);
+    popUnder(PopupMenuAllegatoToday, button);
 }
 
 void TodayPage::PopupMenuAllegatoTodayPopup()
@@ -586,7 +610,8 @@ void TodayPage::SpeedButtonEportTodayClick()
             QStringLiteral("Sovrascrivere \"") + QFileInfo(path).fileName() + QStringLiteral("\"?")))
         return;
     if (!writeDayExport(path, m_model->rows()))
-        m_host.prompter->errorReport(QStringLiteral("Impossibile scrivere il file \"") + path + QLatin1Char('"'));
+        m_host.prompter->errorReport(
+            QStringLiteral("Impossibile scrivere il file \"") + path + QLatin1Char('"'));
     selectRow(0);
 }
 

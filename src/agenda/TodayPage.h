@@ -98,6 +98,9 @@ public:
     void PopupMenuTodayPopup();
     void addOfKind(AppointmentKind kind);
     void SpeedButtonAllegatoTodayClick();
+    // The list pages' "Allegati": the appointment's day is shown with its row selected (its
+    // suspended state listed), then the attachment menu pops up under `button`.
+    void showAttachmentsOf(const Appointment &a, QWidget *button);
     void PopupMenuAllegatoTodayPopup();
     void allegatotodayClick();
     void ricercatodayClick();
@@ -151,7 +154,7 @@ private:
     void connectHandlers();
     void updateEnabling();
     void moveDate(int days);
-    void popUnder(QMenu *menu, QToolButton *button);
+    void popUnder(QMenu *menu, QWidget *button);
     // The current row's list page brought to the unfiltered list with the row selected.
     AppointmentListPage *listPageAt(const Appointment &a);
     const Appointment *current() const;

@@ -307,16 +307,7 @@ void TMainForm::buildTodayPage()
             palette().color(QPalette::Button) };
         return theme::sectionSquares(sectionColours(), look).at(size_t(kind));
     };
-    host.look.style = [this] { return m_fonts.gridStyle.value_or(agenda::GridColorate); };
-    host.look.kindColour = [this](AppointmentKind kind) { return sectionColour(int(kind)); };
-    host.look.agendaColour = [this] { return sectionColour(PageControlMenu->indexOf(TabSheetTODAY)); };
-    host.look.squareFrame = [this] { return m_fonts.squareFrame; };
-    host.look.squareBuiltinColours = [this] { return m_fonts.squareBuiltinColours; };
-    host.look.colours = [this] {
-        return agenda::GridColours { colour::toQColor(m_fonts.gridColour), colour::toQColor(m_fonts.titleColour),
-            colour::toQColor(m_fonts.autoDeleteColour), colour::toQColor(m_fonts.tormentColour),
-            colour::toQColor(m_fonts.suspendedColour) };
-    };
+    host.look = agendaGridLook();
     auto *layout = new QVBoxLayout(TabSheetTODAY);
     layout->setContentsMargins(0, 0, 0, 0);
     m_todayPage = new agenda::TodayPage(std::move(host), TabSheetTODAY);
@@ -324,6 +315,22 @@ void TMainForm::buildTodayPage()
     DateTimePickerTODAY = m_todayPage->DateTimePickerTODAY;
     panel_today = m_todayPage->panel_today;
     Panel_MEssaggio = m_todayPage->Panel_MEssaggio;
+}
+
+agenda::GridLook TMainForm::agendaGridLook()
+{
+    agenda::GridLook look;
+    look.style = [this] { return m_fonts.gridStyle.value_or(agenda::GridColorate); };
+    look.kindColour = [this](AppointmentKind kind) { return sectionColour(int(kind)); };
+    look.agendaColour = [this] { return sectionColour(PageControlMenu->indexOf(TabSheetTODAY)); };
+    look.squareFrame = [this] { return m_fonts.squareFrame; };
+    look.squareBuiltinColours = [this] { return m_fonts.squareBuiltinColours; };
+    look.colours = [this] {
+        return agenda::GridColours { colour::toQColor(m_fonts.gridColour),
+            colour::toQColor(m_fonts.titleColour), colour::toQColor(m_fonts.autoDeleteColour),
+            colour::toQColor(m_fonts.tormentColour), colour::toQColor(m_fonts.suspendedColour) };
+    };
+    return look;
 }
 
 void TMainForm::advanceNoticeCheck()

@@ -33,6 +33,7 @@ namespace vellamora {
 namespace agenda {
 class AppointmentListPage;
 class TodayPage;
+struct GridLook;
 }
 class SectionTabWidget;
 class TitleBarPicture;
@@ -234,6 +235,7 @@ private:
     void buildListPages();
     agenda::TodayPage *m_todayPage = nullptr;
     void buildTodayPage();
+    agenda::GridLook agendaGridLook();
     void advanceNoticeCheck();
     QRandomGenerator m_random { QRandomGenerator::securelySeeded() };
     QColor m_pageColour = Qt::white;

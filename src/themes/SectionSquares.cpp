@@ -13,12 +13,14 @@ QPixmap colourSquare(const QColor &fill, const QColor &frame)
     return square;
 }
 
-std::array<QIcon, colour::kSections> sectionSquares(const colour::SectionColours &colours, const SquareLook &look)
+std::array<QIcon, colour::kSections> sectionSquares(
+    const colour::SectionColours &colours, const SquareLook &look)
 {
     std::array<QIcon, colour::kSections> squares;
     for (size_t i = 0; i < squares.size(); ++i) {
         const colour::ColourValue value = look.builtinColours ? colour::kBuiltinSections[i] : colours[i];
-        squares[i] = QIcon(colourSquare(colour::toQColor(value), look.blackFrame ? QColor(Qt::black) : look.buttonFace));
+        squares[i] = QIcon(
+            colourSquare(colour::toQColor(value), look.blackFrame ? QColor(Qt::black) : look.buttonFace));
     }
     return squares;
 }

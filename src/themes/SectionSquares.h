@@ -19,6 +19,7 @@ struct SquareLook
 // A 16 x 16 square with a one-pixel frame.
 QPixmap colourSquare(const QColor &fill, const QColor &frame);
 // The nine squares, in section order.
-std::array<QIcon, colour::kSections> sectionSquares(const colour::SectionColours &colours, const SquareLook &look);
+std::array<QIcon, colour::kSections> sectionSquares(
+    const colour::SectionColours &colours, const SquareLook &look);
 
 } // namespace vellamora::theme

@@ -70,7 +70,8 @@ void TestDayExport::csvField_data()
     QTest::newRow("blank time") << QStringLiteral("  :  ") << QStringLiteral("  :  ");
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("comma") << QStringLiteral("Pane, latte") << QStringLiteral("\"Pane, latte\"");
-    QTest::newRow("quote") << QStringLiteral("Cena \"Da Mario\"") << QStringLiteral("\"Cena \"\"Da Mario\"\"\"");
+    QTest::newRow("quote") << QStringLiteral("Cena \"Da Mario\"")
+                           << QStringLiteral("\"Cena \"\"Da Mario\"\"\"");
     QTest::newRow("line break") << QStringLiteral("a\r\nb") << QStringLiteral("\"a\r\nb\"");
     QTest::newRow("semicolon stays bare") << QStringLiteral("a;b") << QStringLiteral("a;b");
 }

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void originLandsOnTheRow();
     void modifyOpensTheKindsEditor();
     void attachmentMenu();
+    void attachmentsFromAListPage();
     void addMenu();
     void suspendedOnRequest();
     void advanceNoticeButton();

@@ -73,8 +73,10 @@ struct TodayFixture
     Appointment stored(const QString &id)
     {
         return *appointmentByKey(form->database(),
-            form->database().scalar(QStringLiteral("SELECT codimp FROM VNarc66 WHERE id = :id"),
-                { { QStringLiteral(":id"), id } }).toLongLong());
+            form->database()
+                .scalar(QStringLiteral("SELECT codimp FROM VNarc66 WHERE id = :id"),
+                    { { QStringLiteral(":id"), id } })
+                .toLongLong());
     }
     QWidget *activePage() const
     {
@@ -145,7 +147,8 @@ void TestTodayPage::controlsAndHints_data()
         { "DBNavigatorTodayFirst", "Primo impegno" },
         { "DBNavigatorTodayLast", "Ultimo impegno" },
         { "DateTimePickerTODAY", "Filtra per giorno" },
-        { "CheckBox_Visualizza_Sospesi", "Permette di vedere tutti gli impegni per poter cambiarne lo stato" },
+        { "CheckBox_Visualizza_Sospesi",
+            "Permette di vedere tutti gli impegni per poter cambiarne lo stato" },
     };
     for (const auto &row : rows)
         QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
@@ -171,8 +174,8 @@ void TestTodayPage::controlsAndHints()
 void TestTodayPage::enablingFollowsTheDay()
 {
     TodayFixture t({ test::oneShot(QStringLiteral("Domani"), kToday.addDays(1)) });
-    const char *const rowActions[] = { "SpeedButtonPrintToday", "SpeedButtonFollowToday", "SpeedButtonModToday",
-        "SpeedButtonDelToday", "SpeedButtonEportToday", "SpeedButtonSvoltoToday" };
+    const char *const rowActions[] = { "SpeedButtonPrintToday", "SpeedButtonFollowToday",
+        "SpeedButtonModToday", "SpeedButtonDelToday", "SpeedButtonEportToday", "SpeedButtonSvoltoToday" };
     QCOMPARE(t.page->DateTimePickerTODAY->date(), kToday);
     QVERIFY(t.page->model().rows().empty());
     for (const char *name : rowActions)
@@ -249,15 +252,17 @@ void TestTodayPage::exportWritesTheDay()
 {
     Appointment meeting = test::oneShot(QStringLiteral("Riunione"), kToday);
     test::withTimes(meeting, QStringLiteral("09:30"), QStringLiteral("11:00"));
-    TodayFixture t({ withNote(test::oneShot(QStringLiteral("Pane, latte"), kToday), QStringLiteral("bio\r\nfresco")),
-        meeting });
+    TodayFixture t(
+        { withNote(test::oneShot(QStringLiteral("Pane, latte"), kToday), QStringLiteral("bio\r\nfresco")),
+            meeting });
     const QString path = t.f.dir.filePath(QStringLiteral("giorno.csv"));
 
     t.click("SpeedButtonEportToday"); // cancelled
     QVERIFY(!QFile::exists(path));
     QCOMPARE(t.f.files.requests.size(), size_t(1));
     QCOMPARE(t.f.files.requests.at(0).caption, QStringLiteral("Esporta il piano del giorno"));
-    QCOMPARE(t.f.files.requests.at(0).filter, QStringLiteral("Testo delimitato dal separatore di elenco (*.csv)"));
+    QCOMPARE(
+        t.f.files.requests.at(0).filter, QStringLiteral("Testo delimitato dal separatore di elenco (*.csv)"));
     QCOMPARE(t.f.files.requests.at(0).start, QStringLiteral("Programma di venerdì 11 dicembre 2026.csv"));
 
     t.page->selectRow(1);
@@ -278,7 +283,8 @@ void TestTodayPage::exportWritesTheDay()
     t.f.prompter.answers = { false };
     t.f.files.paths = { path };
     t.click("SpeedButtonEportToday");
-    QCOMPARE(t.f.prompter.texts(QStringLiteral("question")).last(), QStringLiteral("Sovrascrivere \"giorno.csv\"?"));
+    QCOMPARE(t.f.prompter.texts(QStringLiteral("question")).last(),
+        QStringLiteral("Sovrascrivere \"giorno.csv\"?"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("kept"));
 }
@@ -288,11 +294,14 @@ void TestTodayPage::deleteAnsweringNoRefreshesTheList()
 {
     TodayFixture t({ test::oneShot(QStringLiteral("Dentista"), kToday) });
     // Written behind the list page's back: only a refresh shows it.
-    t.form->database().insert(QStringLiteral("VNarc66"), appointmentValues(test::oneShot(QStringLiteral("Banca"), kToday)));
+    t.form->database().insert(
+        QStringLiteral("VNarc66"), appointmentValues(test::oneShot(QStringLiteral("Banca"), kToday)));
     QCOMPARE(t.form->listPage(0)->model().rowCount(), 1);
     t.f.prompter.answers = { false };
     t.click("SpeedButtonDelToday");
-    QVERIFY(t.f.prompter.texts(QStringLiteral("question")).last().startsWith(QStringLiteral(" Stai per eliminare \"Dentista")));
+    QVERIFY(t.f.prompter.texts(QStringLiteral("question"))
+                .last()
+                .startsWith(QStringLiteral(" Stai per eliminare \"Dentista")));
     QCOMPARE(t.shownIds(), QStringList { QStringLiteral("Dentista") });
     QCOMPARE(t.form->listPage(0)->model().rowCount(), 2);
 }
@@ -370,7 +379,8 @@ void TestTodayPage::modifyOpensTheKindsEditor()
     TodayFixture t(threeOfKind(AppointmentKind::Weekly));
     QString shown;
     t.f.onModal = [&](QDialog &dialog) {
-        shown = dialog.objectName() + QLatin1Char(':') + dialog.findChild<QLineEdit *>(QStringLiteral("Edit_id"))->text();
+        shown = dialog.objectName() + QLatin1Char(':')
+            + dialog.findChild<QLineEdit *>(QStringLiteral("Edit_id"))->text();
         return int(QDialog::Rejected);
     };
     QWidget *active = t.activePage();
@@ -421,6 +431,26 @@ void TestTodayPage::attachmentMenu()
     QVERIFY(!t.page->allegatotoday->isVisible());
 }
 
+// A list page's "Allegati" shows the appointment's own day, suspended rows included, with
+// its row selected, and pops the menu up.
+void TestTodayPage::attachmentsFromAListPage()
+{
+    Appointment later = test::oneShot(QStringLiteral("Notaio"), kToday.addDays(5));
+    later.allegato = QStringLiteral("atto.pdf");
+    later.sospeso = QStringLiteral("Y");
+    TodayFixture t({ test::oneShot(QStringLiteral("Altro"), kToday.addDays(5)), later });
+    t.form->show();
+    later = t.stored(QStringLiteral("Notaio"));
+    AppointmentListPage *list = t.form->listPage(0);
+    t.page->showAttachmentsOf(later, list->attachmentsButton);
+    QCOMPARE(t.page->shownDate(), kToday.addDays(5));
+    QVERIFY(t.page->CheckBox_Visualizza_Sospesi->isChecked());
+    QCOMPARE(t.page->model().appointment(t.page->currentRow()).id, QStringLiteral("Notaio"));
+    QTRY_VERIFY(t.page->PopupMenuAllegatoToday->isVisible());
+    QCOMPARE(t.page->allegatotoday->text(), QStringLiteral("atto.pdf"));
+    t.page->PopupMenuAllegatoToday->close();
+}
+
 // The add menu carries the kinds and their colour squares; read-only mode refuses it.
 void TestTodayPage::addMenu()
 {
@@ -429,7 +459,8 @@ void TestTodayPage::addMenu()
         if (dialog.objectName() != QLatin1String("TAggMeseForm"))
             return int(QDialog::Rejected);
         QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("Edit_id")), QStringLiteral("affitto"));
-        QTest::mouseClick(dialog.findChild<QToolButton *>(QStringLiteral("SpeedButtonAddClose")), Qt::LeftButton);
+        QTest::mouseClick(
+            dialog.findChild<QToolButton *>(QStringLiteral("SpeedButtonAddClose")), Qt::LeftButton);
         return dialog.result();
     };
     t.form->show();
@@ -485,7 +516,8 @@ void TestTodayPage::advanceNoticeButton()
         t.form->options().CheckBoxFuturo->click();
     t.form->refreshDayAgenda();
     QVERIFY(!notice->isHidden());
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(
+        QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(notice, &move);
     QCOMPARE(notice->toolTip(), QStringLiteral("Hai degli impegni importanti nei prossimi 3 giorni"));
     t.form->options().SpinEditFuturo->setValue(1);
@@ -509,7 +541,8 @@ void TestTodayPage::gridDrawing_data()
     QTest::newRow("coloratissime, odd row")
         << int(GridColoratissime) << 0 << false
         << QColor(0xC0 + 63 * 80 / 100, 0x40 + 191 * 80 / 100, 0x40 + 191 * 80 / 100) << black;
-    QTest::newRow("coloratissime, suspended wins") << int(GridColoratissime) << 2 << true << shot << suspended;
+    QTest::newRow("coloratissime, suspended wins")
+        << int(GridColoratissime) << 2 << true << shot << suspended;
 }
 
 // The painter's colours per style, on the agenda's model.
