@@ -35,7 +35,7 @@ const QString kHelpText = QStringLiteral(
 
 // A toolbar button of the page: member, system name, hint, the text shown without a glyph
 // and its click handler.
-struct ButtonSpec
+struct ToolButtonRow
 {
     QToolButton *TodayPage::*member;
     const char *name;
@@ -45,7 +45,7 @@ struct ButtonSpec
 };
 
 // The date bar, beside the date picker.
-const ButtonSpec kDateButtons[] = {
+const ToolButtonRow kDateButtons[] = {
     { &TodayPage::SpeedButton_DateBack, "SpeedButton_DateBack", "Giorno prima", "<",
         &TodayPage::SpeedButton_DateBackClick },
     { &TodayPage::SpeedButtonNextDay, "SpeedButtonNextDay", "Giorno dopo", ">",
@@ -58,7 +58,7 @@ const ButtonSpec kDateButtons[] = {
 };
 
 // The command toolbar (the panel hidden in read-only mode).
-const ButtonSpec kCommandButtons[] = {
+const ToolButtonRow kCommandButtons[] = {
     { &TodayPage::SpeedButtonAddToday, "SpeedButtonAddToday", "Inserisci un nuovo impegno", "Nuovo",
         &TodayPage::SpeedButtonAddTodayClick },
     { &TodayPage::SpeedButtonDelToday, "SpeedButtonDelToday", "Elimina impegno", "Elimina",
@@ -160,7 +160,7 @@ void TodayPage::buildDateBar(QWidget *bar)
 {
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    for (const ButtonSpec &b : kDateButtons)
+    for (const ToolButtonRow &b : kDateButtons)
         this->*(b.member) = makeButton(bar, b.name, b.hint, b.text);
     NAMED(DateTimePickerTODAY, QDateEdit, bar);
     DateTimePickerTODAY->setCalendarPopup(true);
@@ -187,7 +187,7 @@ void TodayPage::buildToolbar()
     // The right end is kept free for the count.
     row->setContentsMargins(
         2, 2, panel_today->fontMetrics().horizontalAdvance(QStringLiteral("0000    ")), 2);
-    for (const ButtonSpec &b : kCommandButtons) {
+    for (const ToolButtonRow &b : kCommandButtons) {
         this->*(b.member) = makeButton(panel_today, b.name, b.hint, b.text);
         row->addWidget(this->*(b.member));
     }
@@ -266,9 +266,9 @@ void TodayPage::connectHandlers()
     for (QObject *watched :
         std::initializer_list<QObject *> { SpeedButtonAnticipoHome, DBMemoToday->viewport(), DBGrid_Today })
         watched->installEventFilter(this);
-    using Table = std::span<const ButtonSpec>;
+    using Table = std::span<const ToolButtonRow>;
     for (const Table table : { Table(kDateButtons), Table(kCommandButtons) }) {
-        for (const ButtonSpec &b : table)
+        for (const ToolButtonRow &b : table)
             connect(this->*(b.member), &QToolButton::clicked, this, b.click);
     }
     connect(navigator[0], &QToolButton::clicked, this, [this] { selectRow(0); });

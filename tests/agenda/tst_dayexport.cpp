@@ -83,7 +83,7 @@ void TestDayExport::csvField()
     QCOMPARE(agenda::csvField(text), field);
 }
 
-// The documented lines stay as they were when nothing needs quoting; a comma in the
+// Lines that need no quoting are written field by field as they are; a comma in the
 // description or in the note no longer shifts the columns.
 void TestDayExport::exportText()
 {

@@ -23,6 +23,7 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QDateEdit>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QTabWidget>
@@ -278,9 +279,13 @@ int main(int argc, char **argv)
             fonts[22] = QString::fromLatin1(style);
             theme::writeText(folder + QStringLiteral("Fonts.txt"), theme::linesText(fonts));
             form.applyTheme(QString::fromLatin1(style));
-            today.selectRow(1);
+            today.selectRow(2);
             save(form, (std::string("agenda-") + style).c_str());
         }
+        // The add menu with the kinds' colour squares.
+        today.SpeedButtonAddToday->click();
+        save(*today.PopupMenuToday, "agenda-add-menu");
+        today.PopupMenuToday->close();
         form.reapplyTheme();
     }
     // The special options panel, with a password typed and not yet confirmed.
