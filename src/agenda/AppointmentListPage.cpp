@@ -85,82 +85,30 @@ QLabel *panel(QWidget *parent, const char *name)
 
 // ---- grid drawing
 
-ListGridDelegate::ListGridDelegate(const ListPageHost &host, AppointmentKind kind, QObject *parent)
-    : QStyledItemDelegate(parent), m_host(host), m_kind(kind)
+namespace {
+
+// `host` is the page's own, which lives as long as the grid.
+GridLook listGridLook(const ListPageHost &host, AppointmentKind kind)
 {
+    GridLook look;
+    look.style = host.gridStyle;
+    if (host.sectionColour)
+        look.kindColour = [colour = host.sectionColour](AppointmentKind) { return colour(); };
+    look.fixedKind = kind;
+    const auto &columns = AppointmentListModel::columnsOf(kind);
+    for (size_t c = 0; c < columns.size(); ++c) {
+        if (columns[c].field == QLatin1String("Presenza"))
+            look.noteColumn = int(c);
+    }
+    // Read on every paint: a theme applied later changes the host's colours.
+    look.colours = [&host] {
+        return GridColours { host.gridText, host.titleText, host.autoDeleteColour, host.nagColour,
+            host.suspendedColour };
+    };
+    return look;
 }
 
-QPixmap ListGridDelegate::notePicture()
-{
-    // An 18 x 16 sheet with lines, on a transparent ground.
-    QPixmap pixmap(18, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(0x60, 0x60, 0x60));
-    p.setBrush(QColor(0xFF, 0xF8, 0xC0));
-    p.drawRect(3, 1, 11, 13);
-    for (int y = 4; y <= 11; y += 3)
-        p.drawLine(5, y, 12, y);
-    return pixmap;
-}
-
-std::pair<QColor, QColor> ListGridDelegate::cellColours(const QModelIndex &index, bool selected) const
-{
-    const QColor section = m_host.sectionColour ? m_host.sectionColour() : QColor(Qt::white);
-    const int style = m_host.gridStyle ? m_host.gridStyle() : 0;
-    const bool odd = (index.row() + 1) % 2 == 1;
-    QColor background;
-    if (style == 1) {
-        const auto blend = [](const QColor &a, int percent) {
-            // percent of white over the section colour
-            return QColor(a.red() + (255 - a.red()) * percent / 100,
-                a.green() + (255 - a.green()) * percent / 100, a.blue() + (255 - a.blue()) * percent / 100);
-        };
-        background = blend(section, odd ? 80 : 70);
-    } else {
-        background = odd ? QColor(0xF4, 0xF4, 0xF4) : QColor(Qt::white);
-    }
-    QColor text = m_host.gridText;
-    if (selected) {
-        background = section;
-        text = m_host.titleText;
-    }
-    const QString marker = index.data(AppointmentListModel::MarkerRole).toString();
-    if (m_kind == AppointmentKind::OneShot && marker == marker::autoDelete)
-        text = m_host.autoDeleteColour;
-    if (m_kind == AppointmentKind::OneShot && marker == marker::nag)
-        text = m_host.nagColour;
-    if (index.data(AppointmentListModel::SuspendedRole).toBool())
-        text = m_host.suspendedColour;
-    return { background, text };
-}
-
-void ListGridDelegate::paint(
-    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
-    const bool selected = option.state & QStyle::State_Selected;
-    const auto [background, text] = cellColours(index, selected);
-    painter->fillRect(option.rect, background);
-    QStyleOptionViewItem o = option;
-    initStyleOption(&o, index);
-    o.state &= ~QStyle::State_Selected;
-    o.state &= ~QStyle::State_HasFocus;
-    o.backgroundBrush = Qt::NoBrush;
-    o.palette.setColor(QPalette::Text, text);
-    QStyledItemDelegate::paint(painter, o, QModelIndex()); // frame only
-    painter->save();
-    painter->setPen(text);
-    painter->setFont(o.font);
-    painter->drawText(option.rect.adjusted(2, 0, -2, 0), int(o.displayAlignment), o.text);
-    painter->restore();
-    const auto &column = AppointmentListModel::columnsOf(m_kind).at(size_t(index.column()));
-    if (column.field == QLatin1String("Presenza") && index.data(AppointmentListModel::HasNoteRole).toBool()) {
-        static const QPixmap picture = notePicture();
-        const QRect r = option.rect;
-        painter->drawPixmap(r.left() + (r.width() / 2 - picture.width() / 2),
-            r.top() + (r.height() / 2 - picture.height() / 2), picture);
-    }
-}
+} // namespace
 
 // ---- the page
 
@@ -186,7 +134,7 @@ AppointmentListPage::AppointmentListPage(AppointmentKind kind, ListPageHost host
 
     grid = namedControl<QTableView>(this, t.grid);
     grid->setModel(m_model);
-    grid->setItemDelegate(new ListGridDelegate(m_host, kind, grid));
+    grid->setItemDelegate(new AppointmentGridDelegate(listGridLook(m_host, kind), grid));
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -293,6 +241,12 @@ bool AppointmentListPage::prepareTableMenu()
     enable("Nuovo1", !locked);
     for (const char *name : { "Elimina1", "Modifica1", "Stampa1" })
         enable(name, rows && !locked);
+    // What the window cannot do yet stays visible but disabled: the contact, note and
+    // to-do entries until their pages exist, the printing entries until the reports do.
+    for (const char *name : { "Contatto1", "Nota1", "Compito1" })
+        enable(name, bool(m_host.newEntry));
+    for (const char *name : { "Anteprima1", "Stampa2" })
+        enable(name, false);
     return true;
 }
 
@@ -745,6 +699,37 @@ void AppointmentListPage::periodChanged()
     refresh();
     if (m_host.pageChanged)
         m_host.pageChanged();
+}
+
+// ---- selection from the day agenda
+
+void AppointmentListPage::showUnfiltered()
+{
+    {
+        // One refresh at the end instead of one per control.
+        const QSignalBlocker find(findEdit), field(kindFind), month(monthFilter), weekday(weekdayFilter),
+            period(periodBox);
+        kindFind->setCurrentIndex(0);
+        findEdit->clear();
+        clearFind->setEnabled(false);
+        if (monthFilter)
+            monthFilter->setCurrentIndex(12);
+        if (weekdayFilter)
+            weekdayFilter->setCurrentIndex(7);
+        if (periodBox) {
+            periodBox->setChecked(false);
+            for (QWidget *w :
+                std::initializer_list<QWidget *> { periodFrom, periodTo, periodFromLabel, periodToLabel })
+                w->setEnabled(false);
+        }
+    }
+    refresh();
+}
+
+void AppointmentListPage::selectKey(qint64 codimp)
+{
+    const int row = m_model->rowOfKey(codimp);
+    selectRow(row >= 0 ? row : m_model->rowCount() - 1);
 }
 
 } // namespace vellamora::agenda

@@ -3,11 +3,11 @@
 // "Settimanali"): toolbar, search line, the kind's filter, the grid over its list, the
 // date panel and the notes box. The four are built alike from a table of their
 // differences; their controls carry the system names of each page.
+#include "agenda/AppointmentGridDelegate.h"
 #include "agenda/AppointmentListModel.h"
 
 #include <QtGui/QColor>
 #include <QtGui/QFont>
-#include <QtWidgets/QStyledItemDelegate>
 #include <QtWidgets/QWidget>
 #include <functional>
 
@@ -75,24 +75,6 @@ struct ListPageLook
     QColor autoDeleteColour = QColor(0xFF, 0, 0);
     QColor nagColour = QColor(0, 0, 0xFF);
     QColor suspendedColour = QColor(0x4F, 0x4F, 0x4F);
-};
-
-// Paints the cells of a list grid: alternating backgrounds by style, the selected row in
-// the section colour, marker colours, the note picture in the "Note" column.
-class ListGridDelegate : public QStyledItemDelegate
-{
-    Q_OBJECT
-public:
-    ListGridDelegate(const ListPageHost &host, AppointmentKind kind, QObject *parent);
-    void paint(
-        QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    // The colours a cell is drawn with: background and text.
-    std::pair<QColor, QColor> cellColours(const QModelIndex &index, bool selected) const;
-    static QPixmap notePicture();
-
-private:
-    const ListPageHost &m_host;
-    AppointmentKind m_kind;
 };
 
 class AppointmentListPage : public QWidget
@@ -179,6 +161,13 @@ private:
     ListPageHost m_host;
     AppointmentListModel *m_model = nullptr;
     bool m_descending = false;
+
+public:
+    // For the day agenda's origin and modify: the page without search text and filters
+    // (search field "Descrizione", every month and weekday, no period), re-read once.
+    void showUnfiltered();
+    // Selects the row of `codimp`, or the last row when the list does not hold it.
+    void selectKey(qint64 codimp);
 };
 
 } // namespace agenda

@@ -148,7 +148,7 @@ void AlarmCenter::startupCheck()
         automaticAdvanceNoticeCheck();
     const QString first = m_form.m_services.arguments.value(0).toUpper();
     if ((first == QLatin1String("CONTROLLO") || first == QLatin1String("CONTROL"))
-        && m_form.m_dayAgenda.empty()) {
+        && m_form.dayAgenda().empty()) {
         m_form.terminate();
         return;
     }
@@ -161,10 +161,10 @@ void AlarmCenter::todaysReminder()
     const OptionsPage &options = *m_form.m_options;
     m_form.startTrayCycling();
     // The summary stands in for the window: not when the window comes up by itself.
-    if (!lockConfigured() && !options.CheckBox_Visivo->isChecked() && !m_form.m_dayAgenda.empty()
+    if (!lockConfigured() && !options.CheckBox_Visivo->isChecked() && !m_form.dayAgenda().empty()
         && options.CheckBox_Minimized->isChecked())
         showNotice(notice::dailySummary(
-            m_form.m_dayAgenda, m_form.m_services.clock.today(), m_form.m_services.regional));
+            m_form.dayAgenda(), m_form.m_services.clock.today(), m_form.m_services.regional));
     if (options.CheckBox_Soundon->isChecked())
         playAlarmSound();
     if (options.CheckBox_Visivo->isChecked())

@@ -3,6 +3,7 @@
 #include "agenda/AppointmentEditor.h"
 #include "agenda/AppointmentListPage.h"
 #include "agenda/TSelectForm.h"
+#include "agenda/TodayPage.h"
 
 #include "app/AlarmCenter.h"
 #include "app/DatePicture.h"
@@ -19,6 +20,7 @@
 #include "platform/SlideNotice.h"
 #include "store/OpenDatabase.h"
 #include "store/Schema.h"
+#include "themes/SectionSquares.h"
 #include "themes/SectionTabs.h"
 #include "themes/TitleBarPicture.h"
 
@@ -220,26 +222,7 @@ void TMainForm::buildPages()
 
     buildListPages();
 
-    // The agenda page: its date, count panel and message panel.
-    auto *today = new QVBoxLayout(TabSheetTODAY);
-    auto *header = new QHBoxLayout;
-    NAMED(DateTimePickerTODAY, QDateEdit, TabSheetTODAY);
-    DateTimePickerTODAY->setCalendarPopup(true);
-    DateTimePickerTODAY->setDisplayFormat(QStringLiteral("dddd d MMMM yyyy"));
-    DateTimePickerTODAY->setLocale(m_services.regional.locale);
-    header->addWidget(DateTimePickerTODAY, 1);
-    NAMED(panel_today, QLabel, TabSheetTODAY);
-    panel_today->setFrameShape(QFrame::Panel);
-    panel_today->setFrameShadow(QFrame::Sunken);
-    panel_today->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    panel_today->setMinimumWidth(60);
-    header->addWidget(panel_today);
-    today->addLayout(header);
-    NAMED(Panel_MEssaggio, QLabel, TabSheetTODAY);
-    Panel_MEssaggio->setFrameShape(QFrame::Panel);
-    Panel_MEssaggio->setMinimumHeight(28);
-    today->addWidget(Panel_MEssaggio);
-    today->addStretch(1);
+    buildTodayPage();
 }
 
 void TMainForm::buildListPages()
@@ -273,6 +256,10 @@ void TMainForm::buildListPages()
         host.sectionColour = [this, i] { return sectionColour(i); };
         host.locked = [this] { return m_locked; };
         host.requestEnlargedNote = [this] { m_enlargedNote = true; };
+        // The agenda page is built after the lists: reached when the user acts.
+        host.agendaAdd = [this](AppointmentKind kind) { m_todayPage->addOfKind(kind); };
+        host.showAttachments
+            = [this](const Appointment &a, QWidget *button) { m_todayPage->showAttachmentsOf(a, button); };
         host.openEditor = [this, i](AppointmentKind kind, std::optional<Appointment> row) {
             m_pageColour = sectionColour(i);
             const bool adding = !row;
@@ -301,10 +288,7 @@ void TMainForm::buildListPages()
 
 agenda::EditorContext TMainForm::editorContext(AppointmentKind kind)
 {
-    const int section = int(kind == AppointmentKind::OneShot ? 0
-            : kind == AppointmentKind::Yearly                ? 1
-            : kind == AppointmentKind::Monthly               ? 2
-                                                             : 3);
+    const int section = agenda::pickByKind(kind, 0, 1, 2, 3);
     agenda::EditorContext context;
     context.db = &m_db;
     context.regional = &m_services.regional;
@@ -337,6 +321,75 @@ void TMainForm::refreshLists()
 {
     for (agenda::AppointmentListPage *page : m_listPages)
         page->refresh();
+}
+
+void TMainForm::buildTodayPage()
+{
+    agenda::TodayPageHost host;
+    host.db = &m_db;
+    host.regional = &m_services.regional;
+    host.prompter = &m_services.prompter;
+    host.files = &m_services.files;
+    host.shell = &m_services.shell;
+    host.programFolder = m_services.programFolder;
+    host.listChange = &m_listChange;
+    host.today = [this] { return m_services.clock.today(); };
+    host.advanceNoticeDays
+        = [this] { return m_options->CheckBoxFuturo->isChecked() ? m_options->SpinEditFuturo->value() : 0; };
+    host.refreshDayAgenda = [this] {
+        try {
+            if (m_databaseReady)
+                refreshDayAgenda();
+        } catch (const StoreError &e) {
+            m_services.prompter.errorReport(e.text());
+        }
+    };
+    host.listPage = [this](AppointmentKind kind) { return m_listPages.at(size_t(kind)); };
+    host.showListPage = [this](AppointmentKind kind) {
+        PageControlMenu->setCurrentWidget(m_listPages.at(size_t(kind))->parentWidget());
+    };
+    host.pageChanged = [this] { pageChanged(); };
+    host.resizeSteps = [this] { resizeSteps(); };
+    host.refreshAlarmList = [this] { refreshAlarmList(); };
+    host.deletionPhrase = [this] { return deletionPhrase(); };
+    host.readOnly = [this] { return m_readOnly; };
+    // Until the contacts page exists, "Ricerca" only brings its tab to the front.
+    host.contactSearch = [this](const QString &) { PageControlMenu->setCurrentWidget(TabSheetCONTACTS); };
+    host.advanceNoticeCheck = [this] { SpeedButtonAnticipoClick(); };
+    host.kindSquare = [this](AppointmentKind kind) {
+        const theme::SquareLook look { m_fonts.squareBuiltinColours, m_fonts.squareFrame,
+            palette().color(QPalette::Button) };
+        return theme::sectionSquares(sectionColours(), look).at(size_t(kind));
+    };
+    host.look = agendaGridLook();
+    auto *layout = new QVBoxLayout(TabSheetTODAY);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_todayPage = new agenda::TodayPage(std::move(host), TabSheetTODAY);
+    layout->addWidget(m_todayPage);
+    DateTimePickerTODAY = m_todayPage->DateTimePickerTODAY;
+    panel_today = m_todayPage->panel_today;
+    Panel_MEssaggio = m_todayPage->Panel_MEssaggio;
+}
+
+agenda::GridLook TMainForm::agendaGridLook()
+{
+    agenda::GridLook look;
+    look.style = [this] { return m_fonts.gridStyle.value_or(agenda::GridColorate); };
+    look.kindColour = [this](AppointmentKind kind) { return sectionColour(int(kind)); };
+    look.agendaColour = [this] { return sectionColour(PageControlMenu->indexOf(TabSheetTODAY)); };
+    look.squareFrame = [this] { return m_fonts.squareFrame; };
+    look.squareBuiltinColours = [this] { return m_fonts.squareBuiltinColours; };
+    look.colours = [this] {
+        return agenda::GridColours { colour::toQColor(m_fonts.gridColour),
+            colour::toQColor(m_fonts.titleColour), colour::toQColor(m_fonts.autoDeleteColour),
+            colour::toQColor(m_fonts.tormentColour), colour::toQColor(m_fonts.suspendedColour) };
+    };
+    return look;
+}
+
+const std::vector<Appointment> &TMainForm::dayAgenda() const
+{
+    return m_todayPage->model().rows();
 }
 
 void TMainForm::buildLockPanel()
@@ -456,11 +509,8 @@ void TMainForm::connectHandlers()
     connect(CheckBox_PSW, &QCheckBox::toggled, this,
         [this](bool mask) { Edit_PSW->setEchoMode(mask ? QLineEdit::Password : QLineEdit::Normal); });
     connect(SpeedButton_SolaLettura, &QToolButton::clicked, this, &TMainForm::SpeedButton_SolaLetturaClick);
-    connect(DateTimePickerTODAY, &QDateEdit::dateChanged, this, [this] {
-        colourAgendaDatePicker();
-        if (m_databaseReady)
-            refreshDayAgenda();
-    });
+    // The agenda page refreshes itself; the picker's colours follow the date.
+    connect(DateTimePickerTODAY, &QDateEdit::dateChanged, this, &TMainForm::colourAgendaDatePicker);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -667,16 +717,8 @@ void TMainForm::applyWindowSize()
 
 void TMainForm::refreshDayAgenda()
 {
-    agenda::DayAgendaRequest request;
-    request.shownDate = DateTimePickerTODAY->date();
-    request.today = m_services.clock.today();
-    request.advanceNoticeDays
-        = m_options->CheckBoxFuturo->isChecked() ? m_options->SpinEditFuturo->value() : 0;
-    agenda::DayAgendaResult result
-        = agenda::refreshDayAgenda(m_db, request, m_services.regional, m_listChange);
-    m_dayAgenda = std::move(result.rows);
-    m_advanceNoticeDay = result.advanceNoticeDay;
-    panel_today->setText(result.countText);
+    m_todayPage->refresh();
+    m_advanceNoticeDay = m_todayPage->advanceNoticeDay();
 }
 
 void TMainForm::refreshAlarmList()
@@ -731,13 +773,7 @@ void TMainForm::dayChange()
 
 void TMainForm::SpeedButtonTodayClick()
 {
-    const QDate today = m_services.clock.today();
-    if (DateTimePickerTODAY->date() == today) {
-        if (m_databaseReady)
-            refreshDayAgenda();
-    } else {
-        DateTimePickerTODAY->setDate(today); // the date change refreshes the agenda
-    }
+    m_todayPage->SpeedButtonTodayClick();
 }
 
 // ---------------------------------------------------------------- coming up from the tray

@@ -34,6 +34,8 @@ namespace agenda {
 class AppointmentListPage;
 struct EditorContext;
 class TSelectForm;
+class TodayPage;
+struct GridLook;
 }
 class AlarmCenter;
 class SlideNotice;
@@ -69,7 +71,7 @@ public:
     bool trayCycling() const;
     Database &database() { return m_db; }
     const SettingsRow &settings() const { return m_settings; }
-    const std::vector<Appointment> &dayAgenda() const { return m_dayAgenda; }
+    const std::vector<Appointment> &dayAgenda() const;
     const std::vector<Appointment> &alarmList() const { return m_alarmList; }
     int dayChanges() const { return m_dayChanges; }
     bool locked() const { return m_locked; }
@@ -110,6 +112,8 @@ public:
     agenda::TSelectForm *selectForm() const { return m_selectForm; }
     // The enlarged-note request: the next modify dialog opens on its enlarged notes area.
     bool enlargedNoteRequest() const { return m_enlargedNote; }
+    // The agenda page "Impegni".
+    agenda::TodayPage *todayPage() const { return m_todayPage; }
     // The list-change mark: set when an appointment list opens.
     agenda::ListChangeMark &listChangeMark() { return m_listChange; }
 
@@ -251,10 +255,12 @@ private:
     bool m_listsReady = false; // start-up has read the lists: list openings refresh the alarms
     void buildListPages();
     void colourAgendaDatePicker();
+    agenda::TodayPage *m_todayPage = nullptr;
+    void buildTodayPage();
+    agenda::GridLook agendaGridLook();
     QRandomGenerator m_random { QRandomGenerator::securelySeeded() };
     QColor m_pageColour = Qt::white;
     QString m_themeName = QStringLiteral("default");
-    std::vector<Appointment> m_dayAgenda;
     std::vector<Appointment> m_alarmList;
     QDate m_alarmListDate; // the date the alarm list was read for
     AlarmCenter *m_alarms = nullptr;

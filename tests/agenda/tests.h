@@ -126,3 +126,17 @@ private Q_SLOTS:
     void alarmSound_data();
     void alarmSound();
 };
+
+// The day agenda's export to comma-separated text and its done toggle.
+class TestDayExport : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void csvField_data();
+    void csvField();
+    void exportText();
+    void fileNameAndWrite();
+    void toggledDone_data();
+    void toggledDone();
+    void writeDoneState();
+};

@@ -63,3 +63,31 @@ private Q_SLOTS:
     void dateFormatChangeShows();
     void listOpeningRefreshesAlarms();
 };
+
+// The agenda page "Impegni" inside the real main window, and its grid painter.
+class TestTodayPage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void controlsAndHints_data();
+    void controlsAndHints();
+    void enablingFollowsTheDay();
+    void doneStrikesOutEarlierDays();
+    void doneToggles();
+    void exportWritesTheDay();
+    void deleteAnsweringNoRefreshesTheList();
+    void deleteSelectsTheRightRow_data();
+    void deleteSelectsTheRightRow();
+    void originLandsOnTheRow_data();
+    void originLandsOnTheRow();
+    void modifyOpensTheKindsEditor();
+    void attachmentMenu();
+    void attachmentsFromAListPage();
+    void addMenu();
+    void suspendedOnRequest();
+    void advanceNoticeButton();
+    void gridDrawing_data();
+    void gridDrawing();
+    void kindIndicator_data();
+    void kindIndicator();
+};

@@ -4,6 +4,7 @@
 #include "agenda/AppointmentEditor.h"
 #include "agenda/Notices.h"
 #include "agenda/TSelectForm.h"
+#include "agenda/TodayPage.h"
 #include "app/Regional.h"
 #include "app/Services.h"
 #include "app/TMainForm.h"
@@ -24,6 +25,9 @@
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QDateEdit>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QTabWidget>
@@ -92,6 +96,43 @@ void addSample(Database &db, const QDate &today, const Regional &regional)
     rows[12].sospeso = QStringLiteral("Y");
     for (const Appointment &a : rows)
         db.insert(QStringLiteral("VNarc66"), agenda::appointmentValues(a));
+}
+
+// A busy day for the agenda page: every kind, done, suspended, nag, auto-delete, notes.
+void addBusyDay(Database &db, const QDate &day, const Regional &regional)
+{
+    struct Row
+    {
+        const char *flag, *id, *start, *end, *note, *marker;
+        bool done, suspended;
+    };
+    const Row rows[] = {
+        { "O", "Dentista", "08:30", "09:00", "", "", true, false },
+        { "W", "Lezione di piano", "09:00", "10:00", "Portare gli spartiti", "", false, false },
+        { "O", "Chiamare l'idraulico", "10:30", "  :  ", "", "T", false, false },
+        { "Y", "Compleanno di Marta", "  :  ", "  :  ", "Regalo: un libro", "", false, false },
+        { "M", "Bolletta della luce", "12:00", "  :  ", "", "", true, false },
+        { "O", "Ritirare la giacca", "15:00", "15:30", "", "X", false, false },
+        { "W", "Palestra", "18:00", "19:30", "", "", false, true },
+        { "O", "Cena con Luca, Anna", "20:30", "  :  ", "Pizzeria \"Da Gino\"", "", false, false },
+    };
+    for (const Row &r : rows) {
+        const QString flag = QString::fromLatin1(r.flag);
+        db.insert(QStringLiteral("VNarc66"),
+            { { QStringLiteral("id"), QString::fromUtf8(r.id) }, { QStringLiteral("flag"), flag },
+                { QStringLiteral("note"), QString::fromUtf8(r.note) }, { QStringLiteral("datefull"), day },
+                { QStringLiteral("data"), agenda::dayMonthText(day, regional) },
+                { QStringLiteral("dayofmonth"), flag == QLatin1String("M") ? agenda::dayText(day) : QString() },
+                { QStringLiteral("dayofweek"),
+                    flag == QLatin1String("W") ? agenda::weekdayText(day, regional) : QString::fromLatin1(r.marker) },
+                { QStringLiteral("dayindex"), flag == QLatin1String("W") ? QVariant(day.dayOfWeek()) : QVariant() },
+                { QStringLiteral("orario"), QString::fromLatin1(r.start) },
+                { QStringLiteral("orario2"), QString::fromLatin1(r.end) },
+                { QStringLiteral("fatto"), r.done ? day : day.addDays(-150000) },
+                { QStringLiteral("flagfatto"), r.done ? QStringLiteral("Y") : QStringLiteral("N") },
+                { QStringLiteral("sospeso"), r.suspended ? QStringLiteral("Y") : QStringLiteral("N") },
+                { QStringLiteral("flagscad"), QStringLiteral("N") } });
+    }
 }
 
 } // namespace
@@ -323,6 +364,33 @@ int main(int argc, char **argv)
         QTest::qWait(300);
         save(*notices.windows().last(), "notice-summary");
         notices.closeAll();
+    }
+    // The agenda page on a busy day in each grid style, the side panel shown and the
+    // suspended appointments listed.
+    {
+        const QDate busy = clock.today().addDays(3);
+        addBusyDay(form.database(), busy, services.regional);
+        pages->setCurrentWidget(form.TabSheetTODAY);
+        agenda::TodayPage &today = *form.todayPage();
+        today.SpeedButtonClendarioLato->click();
+        today.CheckBox_Visualizza_Sospesi->setChecked(true);
+        today.DateTimePickerTODAY->setDate(busy);
+        const char *const styles[] = { "colorate", "coloratissime", "indicatori" };
+        for (const char *style : styles) {
+            const QString folder = program + QStringLiteral("themes/") + QString::fromLatin1(style) + QLatin1Char('/');
+            QDir().mkpath(folder);
+            QStringList fonts = theme::builtinFontsLines();
+            fonts[22] = QString::fromLatin1(style);
+            theme::writeText(folder + QStringLiteral("Fonts.txt"), theme::linesText(fonts));
+            form.applyTheme(QString::fromLatin1(style));
+            today.selectRow(2);
+            save(form, (std::string("agenda-") + style).c_str());
+        }
+        // The add menu with the kinds' colour squares.
+        today.SpeedButtonAddToday->click();
+        save(*today.PopupMenuToday, "agenda-add-menu");
+        today.PopupMenuToday->close();
+        form.reapplyTheme();
     }
     // The special options panel, with a password typed and not yet confirmed.
     pages->setCurrentWidget(form.TabSheetSetup);
