@@ -3,6 +3,9 @@
 #include "agenda/DayAgendaModel.h"
 
 #include <QtGui/QPainter>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTableView>
 
 namespace vellamora::agenda {
 
@@ -141,6 +144,35 @@ void AppointmentGridDelegate::paint(
         painter->drawPixmap(r.left() + (r.width() / 2 - picture.width() / 2),
             r.top() + (r.height() / 2 - picture.height() / 2), picture);
     }
+}
+
+void paintSectionFrame(
+    QWidget &frame, QTableView &grid, QPlainTextEdit &notes, const QColor &section, const QColor &titleText)
+{
+    frame.setAutoFillBackground(true);
+    QPalette palette = frame.palette();
+    palette.setColor(QPalette::Window, section);
+    frame.setPalette(palette);
+    grid.horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: %1; color: %2; border: none;"
+                       " border-right: 1px solid %3; border-bottom: 1px solid %3; padding: 2px; }")
+            .arg(section.name(), titleText.name(), section.darker(130).name()));
+    // The viewport keeps the palette it inherited first: both are painted.
+    for (QWidget *w : { static_cast<QWidget *>(&notes), notes.viewport() }) {
+        QPalette memo = w->palette();
+        memo.setColor(QPalette::Base, section);
+        memo.setColor(QPalette::Text, titleText);
+        w->setPalette(memo);
+    }
+    grid.viewport()->update();
+}
+
+void applyGridFont(QTableView &grid, QPlainTextEdit &notes, const QFont &font, int minimumRowHeight)
+{
+    grid.setFont(font);
+    grid.horizontalHeader()->setFont(font);
+    grid.verticalHeader()->setDefaultSectionSize(std::max(minimumRowHeight, QFontMetrics(font).height() + 6));
+    notes.setFont(font);
 }
 
 } // namespace vellamora::agenda

@@ -7,6 +7,9 @@
 #include <QtCore/QDate>
 #include <QtGui/QColor>
 #include <QtWidgets/QStyledItemDelegate>
+
+class QPlainTextEdit;
+class QTableView;
 #include <functional>
 #include <optional>
 
@@ -89,6 +92,14 @@ private:
 
     GridLook m_look;
 };
+
+// The section colour on a page of appointments: the page frame, the grid's title area and
+// the notes box, whose text takes the tab font colour.
+void paintSectionFrame(
+    QWidget &frame, QTableView &grid, QPlainTextEdit &notes, const QColor &section, const QColor &titleText);
+// The theme's grid font on a grid, its titles and its notes box; rows as high as the font
+// needs, and never lower than `minimumRowHeight`.
+void applyGridFont(QTableView &grid, QPlainTextEdit &notes, const QFont &font, int minimumRowHeight = 0);
 
 // The list pages' former name of the painter.
 using ListGridDelegate = AppointmentGridDelegate;

@@ -534,32 +534,14 @@ void AppointmentListPage::applyLook(const ListPageLook &look)
     m_host.autoDeleteColour = look.autoDeleteColour;
     m_host.nagColour = look.nagColour;
     m_host.suspendedColour = look.suspendedColour;
-    grid->setFont(look.gridFont);
-    grid->horizontalHeader()->setFont(look.gridFont);
-    grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(look.gridFont).height() + 6);
-    notes->setFont(look.gridFont);
+    applyGridFont(*grid, *notes, look.gridFont);
     paintSectionColour();
 }
 
 void AppointmentListPage::paintSectionColour()
 {
     const QColor section = m_host.sectionColour ? m_host.sectionColour() : QColor(Qt::white);
-    QPalette frame = palette();
-    frame.setColor(QPalette::Window, section);
-    setPalette(frame);
-    // The title area of the grid: section colour under the grid title font colour.
-    grid->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background-color: %1; color: %2; border: none;"
-                       " border-right: 1px solid %3; border-bottom: 1px solid %3; padding: 2px; }")
-            .arg(section.name(), m_host.titleText.name(), section.darker(130).name()));
-    // The viewport keeps the palette it inherited first: both are painted.
-    for (QWidget *w : { static_cast<QWidget *>(notes), notes->viewport() }) {
-        QPalette memo = w->palette();
-        memo.setColor(QPalette::Base, section);
-        memo.setColor(QPalette::Text, m_host.titleText);
-        w->setPalette(memo);
-    }
-    grid->viewport()->update();
+    paintSectionFrame(*this, *grid, *notes, section, m_host.titleText);
 }
 
 void AppointmentListPage::fitColumns()
@@ -587,6 +569,23 @@ void AppointmentListPage::fitColumns()
         grid->setColumnWidth(int(c), width + 10);
     }
     grid->show();
+}
+
+void AppointmentListPage::fillDescriptionColumn()
+{
+    const auto &columns = AppointmentListModel::columnsOf(m_kind);
+    int others = 0;
+    int description = -1;
+    for (size_t c = 0; c < columns.size(); ++c) {
+        if (columns[c].field == QLatin1String("id"))
+            description = int(c);
+        else if (!grid->isColumnHidden(int(c)))
+            others += grid->columnWidth(int(c));
+    }
+    const int rest = grid->viewport()->width() - others - 6;
+    // A window too narrow for the other columns leaves the description as it is.
+    if (description >= 0 && rest > 0)
+        grid->setColumnWidth(description, rest);
 }
 
 void AppointmentListPage::addClick()

@@ -115,6 +115,8 @@ public:
     // Each column as wide as its field name or its widest text, plus 10; the time and
     // note columns 42, the day of the month 50.
     void fitColumns();
+    // Resize step: the description column takes the rest of the grid's width, less 6.
+    void fillDescriptionColumn();
     // The context menu PopupMenuTabelle: false (and nothing shown) in read-only mode.
     bool prepareTableMenu();
     void popupTableMenu(const QPoint &globalPos);

@@ -104,6 +104,8 @@ QString fileNamePart(const QString &path)
 
 TodayPage::TodayPage(TodayPageHost host, QWidget *parent) : QWidget(parent), m_host(std::move(host))
 {
+    // The page is its own frame, painted in the page's colour.
+    setObjectName(QStringLiteral("Panel_Contorno_Today"));
     m_model = new DayAgendaModel(this);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(2, 2, 2, 2);
@@ -132,6 +134,17 @@ TodayPage::TodayPage(TodayPageHost host, QWidget *parent) : QWidget(parent), m_h
     buildMenus();
     connectHandlers();
     updateEnabling();
+}
+
+void TodayPage::applyGridFont(const QFont &font)
+{
+    // Rows stay tall enough for a kind indicator that shows its colour.
+    agenda::applyGridFont(*DBGrid_Today, *DBMemoToday, font, 26);
+}
+
+void TodayPage::paintSectionColour(const QColor &section, const QColor &titleText)
+{
+    paintSectionFrame(*this, *DBGrid_Today, *DBMemoToday, section, titleText);
 }
 
 void TodayPage::buildSidePanel()
@@ -185,13 +198,14 @@ void TodayPage::buildToolbar()
     panel_today->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *row = new QHBoxLayout(panel_today);
     // The right end is kept free for the count.
-    row->setContentsMargins(
-        2, 2, panel_today->fontMetrics().horizontalAdvance(QStringLiteral("0000    ")), 2);
+    // Tight: with the side panel shown the toolbar has little more than 450 pixels.
+    row->setSpacing(0);
+    row->setContentsMargins(2, 2, panel_today->fontMetrics().horizontalAdvance(QStringLiteral("0000 ")), 2);
     for (const ToolButtonRow &b : kCommandButtons) {
         this->*(b.member) = makeButton(panel_today, b.name, b.hint, b.text);
         row->addWidget(this->*(b.member));
     }
-    row->addSpacing(12);
+    row->addSpacing(6);
     static const char *const names[] = { "DBNavigatorTodayFirst", "DBNavigatorTodayPrior",
         "DBNavigatorTodayNext", "DBNavigatorTodayLast" };
     static const char *const hints[]
@@ -199,10 +213,12 @@ void TodayPage::buildToolbar()
     static const char *const texts[] = { "|<", "<", ">", ">|" };
     for (int i = 0; i < 4; ++i) {
         navigator[i] = makeButton(panel_today, names[i], hints[i], texts[i]);
+        navigator[i]->setFixedWidth(navigator[i]->fontMetrics().horizontalAdvance(QStringLiteral(">|")) + 10);
         row->addWidget(navigator[i]);
     }
     row->addStretch(1);
-    panel_today->setMinimumHeight(row->sizeHint().height());
+    // The panel is as high as its buttons, whatever glyphs a theme gives them.
+    row->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 void TodayPage::buildGrid()

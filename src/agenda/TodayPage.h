@@ -83,6 +83,10 @@ public:
     std::optional<int> advanceNoticeDay() const { return m_advanceNoticeDay; }
     int currentRow() const;
     void selectRow(int row);
+    // Theme and section colour: the grid and notes font; the page frame
+    // (Panel_Contorno_Today), the grid titles and the notes box in the page's colour.
+    void applyGridFont(const QFont &font);
+    void paintSectionColour(const QColor &section, const QColor &titleText);
 
     // Handlers.
     void SpeedButton_DateBackClick();

@@ -381,7 +381,7 @@ agenda::GridLook TMainForm::agendaGridLook()
     look.squareBuiltinColours = [this] { return m_fonts.squareBuiltinColours; };
     look.colours = [this] {
         return agenda::GridColours { colour::toQColor(m_fonts.gridColour),
-            colour::toQColor(m_fonts.titleColour), colour::toQColor(m_fonts.autoDeleteColour),
+            colour::toQColor(m_fonts.tabColour), colour::toQColor(m_fonts.autoDeleteColour),
             colour::toQColor(m_fonts.tormentColour), colour::toQColor(m_fonts.suspendedColour) };
     };
     return look;
@@ -1203,6 +1203,10 @@ void TMainForm::SpeedButtonAggiornaTuttoClick()
 
 void TMainForm::resizeSteps()
 {
+    for (agenda::AppointmentListPage *page : m_listPages) {
+        if (page)
+            page->fillDescriptionColumn();
+    }
     // A stretched middle picture is never squeezed below its own width.
     if (Image_barra_mid)
         Image_barra_mid->setStretchAllowed(width() >= Image_barra_mid->picture().width());
@@ -1397,6 +1401,8 @@ void TMainForm::applySectionColours()
         if (page)
             page->paintSectionColour();
     }
+    if (m_todayPage)
+        m_todayPage->paintSectionColour(sectionColour(4), tabFontColour());
     colourAgendaDatePicker();
 }
 
@@ -1492,6 +1498,7 @@ void TMainForm::applyTheme(const QString &name)
             colour::toQColor(m_fonts.suspendedColour) };
         for (agenda::AppointmentListPage *page : m_listPages)
             page->applyLook(look);
+        m_todayPage->applyGridFont(look.gridFont);
         colour::SectionColours colours = colour::kBuiltinSections;
         if (const auto lines = theme::readLines(folder + QStringLiteral("Colors.clr")))
             colours = theme::readColours(*lines);
