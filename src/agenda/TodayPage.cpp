@@ -315,7 +315,7 @@ bool TodayPage::eventFilter(QObject *watched, QEvent *event)
         SpeedButtonAnticipoHome->setToolTip(QStringLiteral("Hai degli impegni importanti nei prossimi ")
             + QString::number(days) + QStringLiteral(" giorni"));
     } else if (watched == DBMemoToday->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        SpeedButtonModTodayClick();
+        modifyNote();
         return true;
     } else if (watched == DBGrid_Today && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -505,7 +505,16 @@ void TodayPage::SpeedButtonModTodayClick()
 void TodayPage::DBGrid_TodayClick(const QModelIndex &index)
 {
     if (index.column() == DayAgendaModel::Note && index.data(DayAgendaModel::HasNoteRole).toBool())
-        SpeedButtonModTodayClick();
+        modifyNote();
+}
+
+void TodayPage::modifyNote()
+{
+    if (currentRow() < 0)
+        return;
+    if (m_host.requestEnlargedNote)
+        m_host.requestEnlargedNote();
+    SpeedButtonModTodayClick();
 }
 
 void TodayPage::SpeedButtonDelTodayClick()

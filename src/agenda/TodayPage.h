@@ -60,6 +60,8 @@ struct TodayPageHost
     std::function<void(const QString &)> contactSearch;
     // Printing the day: preview or print. Unset while printing is not available.
     std::function<void(bool preview)> printDay;
+    // The editors' enlarged-note request: the next modify dialog opens on its enlarged notes.
+    std::function<void()> requestEnlargedNote;
     // The advance-notice check of the side panel's button.
     std::function<void()> advanceNoticeCheck;
     // The colour square of a kind's section (ImageList_ColoreSezioni).
@@ -97,6 +99,8 @@ public:
     void SpeedButtonSvoltoTodayClick();
     void SpeedButtonFollowTodayClick();
     void SpeedButtonModTodayClick();
+    // Modify with the enlarged-note request (the notes box, the note picture).
+    void modifyNote();
     void SpeedButtonDelTodayClick();
     void SpeedButtonAddTodayClick();
     void PopupMenuTodayPopup();

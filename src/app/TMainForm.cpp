@@ -356,6 +356,7 @@ void TMainForm::buildTodayPage()
     // Until the contacts page exists, "Ricerca" only brings its tab to the front.
     host.contactSearch = [this](const QString &) { PageControlMenu->setCurrentWidget(TabSheetCONTACTS); };
     host.advanceNoticeCheck = [this] { SpeedButtonAnticipoClick(); };
+    host.requestEnlargedNote = [this] { m_enlargedNote = true; };
     host.kindSquare = [this](AppointmentKind kind) {
         const theme::SquareLook look { m_fonts.squareBuiltinColours, m_fonts.squareFrame,
             palette().color(QPalette::Button) };

@@ -81,6 +81,8 @@ private Q_SLOTS:
     void originLandsOnTheRow_data();
     void originLandsOnTheRow();
     void modifyOpensTheKindsEditor();
+    void noteOpensEnlarged_data();
+    void noteOpensEnlarged();
     void attachmentMenu();
     void attachmentsFromAListPage();
     void addMenu();

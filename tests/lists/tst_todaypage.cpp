@@ -3,6 +3,7 @@
 
 #include "AgendaFixture.h"
 #include "MainFormFixture.h"
+#include "agenda/AppointmentEditor.h"
 #include "agenda/AppointmentList.h"
 #include "agenda/AppointmentListPage.h"
 #include "agenda/DayExport.h"
@@ -390,6 +391,40 @@ void TestTodayPage::modifyOpensTheKindsEditor()
     QCOMPARE(shown, QStringLiteral("TModWeekForm:") + id);
     QCOMPARE(t.page->currentRow(), 2);
     QCOMPARE(t.activePage(), active); // the list page is not made active
+}
+
+// The note picture and the notes box open the editor on its enlarged notes; Enter does not.
+void TestTodayPage::noteOpensEnlarged_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("enlarged");
+    QTest::newRow("note picture") << "picture" << true;
+    QTest::newRow("notes box") << "notes" << true;
+    QTest::newRow("Enter") << "enter" << false;
+}
+
+void TestTodayPage::noteOpensEnlarged()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, enlarged);
+    TodayFixture t({ withNote(test::oneShot(QStringLiteral("Banca"), kToday), QStringLiteral("bonifico")) });
+    std::optional<bool> shownEnlarged;
+    t.f.onModal = [&](QDialog &dialog) {
+        shownEnlarged = static_cast<AppointmentEditor &>(dialog).enlargedNotes();
+        return int(QDialog::Rejected);
+    };
+    t.page->selectRow(0);
+    QTableView *grid = t.page->DBGrid_Today;
+    if (how == QLatin1String("picture")) {
+        const QRect cell = grid->visualRect(t.page->model().index(0, DayAgendaModel::Note));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    } else if (how == QLatin1String("notes")) {
+        QTest::mouseDClick(t.page->DBMemoToday->viewport(), Qt::LeftButton);
+    } else {
+        QTest::keyClick(grid, Qt::Key_Return);
+    }
+    QVERIFY(shownEnlarged.has_value());
+    QCOMPARE(*shownEnlarged, enlarged);
 }
 
 // Captions are the file-name parts; the menu shows what the row has.
