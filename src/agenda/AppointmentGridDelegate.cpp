@@ -70,6 +70,8 @@ AppointmentGridDelegate::Cell AppointmentGridDelegate::cell(const QModelIndex &i
     Cell c;
     if (style == GridColoratissime)
         c.background = towardsWhite(section, odd ? 80 : 70);
+    else if (m_look.plainRows && m_look.plainRows())
+        c.background = QColor();
     else
         c.background = odd ? QColor(0xF4, 0xF4, 0xF4) : QColor(Qt::white);
     c.text = colours.gridText;
@@ -125,7 +127,7 @@ void AppointmentGridDelegate::paint(
     QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const Cell c = cell(index, option.state & QStyle::State_Selected);
-    painter->fillRect(option.rect, c.background);
+    painter->fillRect(option.rect, c.background.isValid() ? c.background : option.palette.color(QPalette::Base));
     QStyleOptionViewItem o = option;
     initStyleOption(&o, index);
     QRect textRect = option.rect;

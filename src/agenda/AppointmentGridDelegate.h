@@ -58,6 +58,9 @@ struct GridLook
     int noteColumn = -1; // shows the note picture
     // Unset: the default colours.
     std::function<GridColours()> colours;
+    // True while the window's page colour is the desktop's button face: rows then keep the
+    // grid's own background instead of alternating.
+    std::function<bool()> plainRows;
 };
 
 class AppointmentGridDelegate : public QStyledItemDelegate

@@ -95,6 +95,7 @@ GridLook listGridLook(const ListPageHost &host, AppointmentKind kind)
     if (host.sectionColour)
         look.kindColour = [colour = host.sectionColour](AppointmentKind) { return colour(); };
     look.fixedKind = kind;
+    look.plainRows = host.plainRows;
     const auto &columns = AppointmentListModel::columnsOf(kind);
     for (size_t c = 0; c < columns.size(); ++c) {
         if (columns[c].field == QLatin1String("Presenza"))

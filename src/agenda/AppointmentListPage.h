@@ -48,6 +48,8 @@ struct ListPageHost
     // Grid drawing: style 0 "colorate", 1 "coloratissime", 2 "indicatori".
     std::function<int()> gridStyle;
     std::function<QColor()> sectionColour;
+    // The window's page colour is the desktop's button face (rows do not alternate).
+    std::function<bool()> plainRows;
     QColor gridText = Qt::black;
     QColor titleText = Qt::black;
     QColor autoDeleteColour = QColor(0xFF, 0, 0);

@@ -254,6 +254,7 @@ void TMainForm::buildListPages()
         host.pageChanged = [this] { pageChanged(); };
         host.gridStyle = [this] { return m_fonts.gridStyle.value_or(0); };
         host.sectionColour = [this, i] { return sectionColour(i); };
+        host.plainRows = [this] { return buttonFacePage(); };
         host.locked = [this] { return m_locked; };
         host.requestEnlargedNote = [this] { m_enlargedNote = true; };
         // The agenda page is built after the lists: reached when the user acts.
@@ -372,6 +373,11 @@ void TMainForm::buildTodayPage()
     Panel_MEssaggio = m_todayPage->Panel_MEssaggio;
 }
 
+bool TMainForm::buttonFacePage() const
+{
+    return m_pageColour == QApplication::palette().color(QPalette::Button);
+}
+
 agenda::GridLook TMainForm::agendaGridLook()
 {
     agenda::GridLook look;
@@ -379,6 +385,7 @@ agenda::GridLook TMainForm::agendaGridLook()
     look.kindColour = [this](AppointmentKind kind) { return sectionColour(int(kind)); };
     look.agendaColour = [this] { return sectionColour(PageControlMenu->indexOf(TabSheetTODAY)); };
     look.squareFrame = [this] { return m_fonts.squareFrame; };
+    look.plainRows = [this] { return buttonFacePage(); };
     look.squareBuiltinColours = [this] { return m_fonts.squareBuiltinColours; };
     look.colours = [this] {
         return agenda::GridColours { colour::toQColor(m_fonts.gridColour),

@@ -258,6 +258,8 @@ private:
     agenda::TodayPage *m_todayPage = nullptr;
     void buildTodayPage();
     agenda::GridLook agendaGridLook();
+    // The current page colour is the desktop's button face.
+    bool buttonFacePage() const;
     QRandomGenerator m_random { QRandomGenerator::securelySeeded() };
     QColor m_pageColour = Qt::white;
     QString m_themeName = QStringLiteral("default");

@@ -53,6 +53,7 @@ struct PageFixture
         host.deletionPhrase = [] { return QStringLiteral("\"?"); };
         host.listOpened = [this] { ++opened; };
         host.readOnly = [this] { return readOnly; };
+        host.plainRows = [this] { return plainRows; };
         host.openEditor = [this](AppointmentKind, std::optional<Appointment> row) {
             edited << (row ? row->id : QStringLiteral("new"));
             return true;
@@ -95,6 +96,7 @@ struct PageFixture
     int opened = 0;
     int style = 0;
     bool readOnly = false;
+    bool plainRows = false;
     bool locked = false;
     int enlargedRequests = 0;
     QStringList added;
@@ -361,6 +363,11 @@ void TestListPages::gridColours()
     QCOMPARE(colours(1, false).first,
         QColor(
             0x40 + (255 - 0x40) * 70 / 100, 0x80 + (255 - 0x80) * 70 / 100, 0xC0 + (255 - 0xC0) * 70 / 100));
+    // A page in the button-face colour: "colorate" rows keep the grid's own background.
+    f.style = 0;
+    f.plainRows = true;
+    QCOMPARE(colours(0, false).first, QColor());
+    QCOMPARE(colours(1, true).first, QColor(0x40, 0x80, 0xC0));
     f.page->show();
     QVERIFY(!f.page->grid->grab().isNull()); // every cell paints without a fault
 }
