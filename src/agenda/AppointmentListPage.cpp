@@ -248,6 +248,12 @@ bool AppointmentListPage::prepareTableMenu()
         enable(name, bool(m_host.newEntry));
     for (const char *name : { "Anteprima1", "Stampa2" })
         enable(name, false);
+    if (m_host.sectionSquare) {
+        static const std::pair<const char *, int> squares[] = { { "Giornaliero1", 0 }, { "Annuale1", 1 },
+            { "Mensile1", 2 }, { "Settimanale1", 3 }, { "Contatto1", 5 }, { "Nota1", 6 }, { "Compito1", 7 } };
+        for (const auto &[name, section] : squares)
+            PopupMenuTabelle->findChild<QAction *>(QString::fromLatin1(name))->setIcon(m_host.sectionSquare(section));
+    }
     return true;
 }
 

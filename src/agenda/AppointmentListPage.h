@@ -8,6 +8,7 @@
 
 #include <QtGui/QColor>
 #include <QtGui/QFont>
+#include <QtGui/QIcon>
 #include <QtWidgets/QWidget>
 #include <functional>
 
@@ -48,6 +49,8 @@ struct ListPageHost
     // Grid drawing: style 0 "colorate", 1 "coloratissime", 2 "indicatori".
     std::function<int()> gridStyle;
     std::function<QColor()> sectionColour;
+    // The colour square of a section (0..8): the pictures of the context menu's entries.
+    std::function<QIcon(int)> sectionSquare;
     // The window's page colour is the desktop's button face (rows do not alternate).
     std::function<bool()> plainRows;
     QColor gridText = Qt::black;

@@ -255,6 +255,7 @@ void TMainForm::buildListPages()
         host.gridStyle = [this] { return m_fonts.gridStyle.value_or(0); };
         host.sectionColour = [this, i] { return sectionColour(i); };
         host.plainRows = [this] { return buttonFacePage(); };
+        host.sectionSquare = [this](int section) { return colourSquare(section); };
         host.locked = [this] { return m_locked; };
         host.requestEnlargedNote = [this] { m_enlargedNote = true; };
         // The agenda page is built after the lists: reached when the user acts.
@@ -271,8 +272,10 @@ void TMainForm::buildListPages()
                 saved = true;
                 agenda::AppointmentListPage *page = m_listPages[size_t(i)];
                 page->refresh();
-                if (adding)
+                if (adding) {
                     page->fitColumns();
+                    resizeSteps();
+                }
                 if (PageControlMenu->currentWidget() == TabSheetTODAY)
                     refreshDayAgenda();
             };
@@ -358,11 +361,7 @@ void TMainForm::buildTodayPage()
     host.contactSearch = [this](const QString &) { PageControlMenu->setCurrentWidget(TabSheetCONTACTS); };
     host.advanceNoticeCheck = [this] { SpeedButtonAnticipoClick(); };
     host.requestEnlargedNote = [this] { m_enlargedNote = true; };
-    host.kindSquare = [this](AppointmentKind kind) {
-        const theme::SquareLook look { m_fonts.squareBuiltinColours, m_fonts.squareFrame,
-            palette().color(QPalette::Button) };
-        return theme::sectionSquares(sectionColours(), look).at(size_t(kind));
-    };
+    host.kindSquare = [this](AppointmentKind kind) { return colourSquare(int(kind)); };
     host.look = agendaGridLook();
     auto *layout = new QVBoxLayout(TabSheetTODAY);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -1412,6 +1411,18 @@ void TMainForm::applySectionColours()
     if (m_todayPage)
         m_todayPage->paintSectionColour(sectionColour(4), tabFontColour());
     colourAgendaDatePicker();
+    rebuildColourSquares();
+}
+
+void TMainForm::rebuildColourSquares()
+{
+    const theme::SquareLook look { m_fonts.squareBuiltinColours, m_fonts.squareFrame,
+        QApplication::palette().color(QPalette::Button) };
+    m_colourSquares = theme::sectionSquares(sectionColours(), look);
+    // The tray menu's page entries come in section order.
+    const QList<QAction *> entries = PopupMenuTray->actions();
+    for (int i = 0; i < colour::kSections && i < entries.size(); ++i)
+        entries.at(i)->setIcon(m_colourSquares.at(size_t(i)));
 }
 
 void TMainForm::colourAgendaDatePicker()

@@ -10,6 +10,7 @@
 #include <QtCore/QDate>
 #include <QtCore/QRandomGenerator>
 #include <QtGui/QColor>
+#include <QtGui/QIcon>
 #include <QtWidgets/QWidget>
 #include <array>
 #include <memory>
@@ -82,6 +83,8 @@ public:
     const theme::GlyphBoard &glyphs() const { return m_glyphs; }
     const theme::FontSettings &themeFonts() const { return m_fonts; }
     QColor tabFontColour() const;
+    // The colour square of a section (0..8) in the current colours and theme switches.
+    QIcon colourSquare(int section) const { return m_colourSquares.at(size_t(section)); }
 
     // Themes: apply one folder to the window; re-apply is "default" then the current theme.
     void applyTheme(const QString &name);
@@ -260,6 +263,10 @@ private:
     agenda::GridLook agendaGridLook();
     // The current page colour is the desktop's button face.
     bool buttonFacePage() const;
+    // ImageList_ColoreSezioni: a colour square per section, the pictures of the tray menu,
+    // the agenda's add menu and the grids' context menu; rebuilt with the section colours.
+    std::array<QIcon, colour::kSections> m_colourSquares;
+    void rebuildColourSquares();
     QRandomGenerator m_random { QRandomGenerator::securelySeeded() };
     QColor m_pageColour = Qt::white;
     QString m_themeName = QStringLiteral("default");

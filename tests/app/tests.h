@@ -82,6 +82,8 @@ private Q_SLOTS:
     void titleBarResetByNextTheme();
     void pageColours_data();
     void pageColours();
+    void colourSquares_data();
+    void colourSquares();
     void colourPanelChoice_data();
     void colourPanelChoice();
     void restoreBuiltinColours_data();

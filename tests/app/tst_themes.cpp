@@ -2,6 +2,7 @@
 
 #include "MainFormFixture.h"
 #include "agenda/AppointmentListPage.h"
+#include "agenda/TodayPage.h"
 #include "app/SettingsStore.h"
 #include "store/Database.h"
 #include "themes/ColourSheet.h"
@@ -18,6 +19,7 @@
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QTableView>
 #include <QtWidgets/QLabel>
@@ -225,12 +227,63 @@ void TestThemes::pageColours()
             QHeaderView *titles = list->grid->horizontalHeader();
             QCOMPARE(shownAt(titles, QPoint(titles->sectionViewportPosition(3) + 4, 1)), expected);
             QCOMPARE(shownAt(list->notes->viewport(), QPoint(4, 4)), expected);
+        } else if (page == 4) {
+            // The agenda page likewise.
+            agenda::TodayPage *today = form.todayPage();
+            QCOMPARE(shownAt(today, QPoint(0, 0)), expected);
+            QHeaderView *titles = today->DBGrid_Today->horizontalHeader();
+            QCOMPARE(shownAt(titles, QPoint(titles->sectionViewportPosition(2) + 4, 1)), expected);
+            QCOMPARE(shownAt(today->DBMemoToday->viewport(), QPoint(4, 4)), expected);
         }
     }
     // The first tab the user sees carries its own caption and colour.
     const int first = hidden.isEmpty() ? 0 : 2;
     QCOMPARE(form.PageControlMenu->tabBar()->tabText(first).trimmed(),
         QString::fromLatin1(colour::sectionCaptions()[size_t(first)]));
+}
+
+void TestThemes::colourSquares_data()
+{
+    QTest::addColumn<bool>("themeColours");
+    QTest::newRow("built-in colours, black frame") << false;
+    QTest::newRow("section colours, no frame") << true;
+}
+
+void TestThemes::colourSquares()
+{
+    // The squares of the tray menu, the agenda's add menu and the grids' context menu
+    // follow the section colours and the theme's two square switches.
+    QFETCH(bool, themeColours);
+    MainFormFixture f;
+    TMainForm &form = f.start();
+    f.comeUp();
+    const QString folder = themeFolder(f, QStringLiteral("mare"));
+    theme::writeText(folder + QStringLiteral("Colors.clr"), colour::schemeText(kSea));
+    QStringList fonts = theme::builtinFontsLines();
+    if (themeColours)
+        fonts << QString() << QString() << QStringLiteral("noborder") << QStringLiteral("no-default-color");
+    theme::writeText(folder + QStringLiteral("Fonts.txt"), theme::linesText(fonts));
+    form.applyTheme(QStringLiteral("mare"));
+
+    const auto fill = [&](int section) {
+        return colour::toQColor((themeColours ? kSea : colour::kBuiltinSections)[size_t(section)]);
+    };
+    const QColor frame = themeColours ? QApplication::palette().color(QPalette::Button) : QColor(Qt::black);
+    const auto check = [&](const QIcon &icon, int section) {
+        const QImage square = icon.pixmap(16, 16).toImage();
+        QCOMPARE(square.pixelColor(8, 8), fill(section));
+        QCOMPARE(square.pixelColor(0, 0), frame);
+    };
+    const QList<QAction *> tray = form.PopupMenuTray->actions();
+    for (int section = 0; section < colour::kSections; ++section)
+        check(tray.at(section)->icon(), section);
+    agenda::TodayPage *today = form.todayPage();
+    today->PopupMenuTodayPopup();
+    check(today->PopupMenuToday->findChild<QAction *>(QStringLiteral("MensileToday"))->icon(), 2);
+    agenda::AppointmentListPage *list = form.listPage(0);
+    QVERIFY(list->prepareTableMenu());
+    check(list->findChild<QAction *>(QStringLiteral("Contatto1"))->icon(), 5);
+    check(list->findChild<QAction *>(QStringLiteral("Settimanale1"))->icon(), 3);
 }
 
 void TestThemes::colourPanelChoice_data()
