@@ -1,6 +1,7 @@
 #include "tests.h"
 
 #include "AgendaFixture.h"
+#include "support/TestDoubles.h"
 #include "agenda/AgendaQuery.h"
 #include "agenda/AppointmentList.h"
 #include "agenda/AppointmentListModel.h"
@@ -16,11 +17,7 @@ Q_DECLARE_METATYPE(vellamora::agenda::AppointmentKind)
 
 namespace {
 
-const Regional &italian()
-{
-    static const Regional r = Regional::italian();
-    return r;
-}
+using test::italian;
 
 QStringList ids(Database &db, const ListFilter &f)
 {

@@ -26,11 +26,7 @@ Q_DECLARE_METATYPE(vellamora::agenda::AppointmentKind)
 
 namespace {
 
-const Regional &italian()
-{
-    static const Regional r = Regional::italian();
-    return r;
-}
+using test::italian;
 
 struct EditorFixture
 {

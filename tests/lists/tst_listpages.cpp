@@ -26,11 +26,7 @@ Q_DECLARE_METATYPE(vellamora::agenda::AppointmentKind)
 
 namespace {
 
-const Regional &italian()
-{
-    static const Regional r = Regional::italian();
-    return r;
-}
+using test::italian;
 
 // A page of one kind over its own database, with the main window's part played by doubles.
 struct PageFixture

@@ -2,6 +2,7 @@
 #include "tests.h"
 
 #include "AgendaFixture.h"
+#include "support/TestDoubles.h"
 #include "MainFormFixture.h"
 #include "agenda/AppointmentEditor.h"
 #include "agenda/AppointmentList.h"
@@ -33,11 +34,7 @@ Q_DECLARE_METATYPE(vellamora::agenda::AppointmentKind)
 
 namespace {
 
-const Regional &italian()
-{
-    static const Regional r = Regional::italian();
-    return r;
-}
+using test::italian;
 
 // The fixture's today is Friday 11 December 2026; the Mondays around it.
 const QDate kToday(2026, 12, 11);

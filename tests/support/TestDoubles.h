@@ -5,12 +5,20 @@
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
+#include "app/Regional.h"
 
 #include <QtCore/QStringList>
 #include <deque>
 #include <vector>
 
 namespace vellamora::test {
+
+// Italian names and separators, as the tests' dates and times are written.
+inline const Regional &italian()
+{
+    static const Regional r = Regional::italian();
+    return r;
+}
 
 class FakeClock final : public Clock
 {
