@@ -8,7 +8,6 @@
 
 #include <QtCore/QDir>
 #include <QtGui/QGuiApplication>
-#include <QtWidgets/QStackedWidget>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QDateEdit>
 #include <QtWidgets/QFormLayout>
@@ -16,6 +15,7 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QStackedWidget>
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
 
@@ -76,7 +76,8 @@ QString AppointmentEditor::helpText(AppointmentKind kind)
 
 AppointmentEditor::AppointmentEditor(
     AppointmentKind kind, EditorContext context, std::optional<Appointment> row, QWidget *parent)
-    : ScaledDialog(context.scalePercent, parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : ScaledDialog(
+        context.scalePercent, parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_kind(kind), m_context(std::move(context)), m_row(std::move(row))
 {
     const KindTexts &t = textsOf(kind);
@@ -150,7 +151,8 @@ QWidget *AppointmentEditor::buildBody()
 
     // Two digits, the time separator, two digits; blanks show as blanks, so an untouched
     // field reads as the blank time.
-    const QString timeMask = QStringLiteral("00") + m_context.regional->timeSeparator + QStringLiteral("00; ");
+    const QString timeMask
+        = QStringLiteral("00") + m_context.regional->timeSeparator + QStringLiteral("00; ");
     auto *times = new QHBoxLayout;
     NAMED(MaskEdit_Hour, QLineEdit, body);
     NAMED(MaskEdit_hour2, QLineEdit, body);
@@ -262,7 +264,8 @@ void AppointmentEditor::buildButtons()
         member->setToolTip(QString::fromUtf8(hint));
         return member;
     };
-    buttons->addWidget(tool(SpeedButtonSpiegazioneImpegno, "SpeedButtonSpiegazioneImpegno", "?", "Suggerimento"));
+    buttons->addWidget(
+        tool(SpeedButtonSpiegazioneImpegno, "SpeedButtonSpiegazioneImpegno", "?", "Suggerimento"));
     buttons->addWidget(tool(SpeedButtonZoomNote, "SpeedButtonZoomNote", "+", "Area note grande/normale"));
     buttons->addStretch(1);
     if (!m_row) {
@@ -280,16 +283,19 @@ void AppointmentEditor::connectHandlers()
 {
     if (SpeedButtonAdd) {
         connect(SpeedButtonAdd, &QToolButton::clicked, this, &AppointmentEditor::SpeedButtonAddClick);
-        connect(SpeedButtonAddClose, &QToolButton::clicked, this, &AppointmentEditor::SpeedButtonAddCloseClick);
+        connect(
+            SpeedButtonAddClose, &QToolButton::clicked, this, &AppointmentEditor::SpeedButtonAddCloseClick);
     } else {
         connect(SpeedButtonMod, &QToolButton::clicked, this, &AppointmentEditor::SpeedButtonModClick);
-        connect(SpeedButtonPrintContact, &QToolButton::clicked, this, [this] { m_context.printWindow(*this); });
+        connect(
+            SpeedButtonPrintContact, &QToolButton::clicked, this, [this] { m_context.printWindow(*this); });
     }
     connect(SpeedButton3, &QToolButton::clicked, this, &QDialog::reject);
     connect(SpeedButton4, &QToolButton::clicked, this, &AppointmentEditor::SpeedButton4Click);
     connect(SpeedButtonShowCalendar, &QToolButton::clicked, this,
         &AppointmentEditor::SpeedButtonShowCalendarClick);
-    connect(SpeedButtonAllegaFile, &QToolButton::clicked, this, &AppointmentEditor::SpeedButtonAllegaFileClick);
+    connect(
+        SpeedButtonAllegaFile, &QToolButton::clicked, this, &AppointmentEditor::SpeedButtonAllegaFileClick);
     connect(SpeedButtonAllegaCartella, &QToolButton::clicked, this,
         &AppointmentEditor::SpeedButtonAllegaCartellaClick);
     connect(SpeedButtonZoomNote, &QToolButton::clicked, this, &AppointmentEditor::SpeedButtonZoomNoteClick);
@@ -372,7 +378,8 @@ void AppointmentEditor::showRow(const Appointment &a)
     if (CheckBox_Conteggio)
         CheckBox_Conteggio->setChecked(a.dayofmonth == marker::yearCountOn);
     if (everyOther)
-        everyOther->setChecked(m_kind == AppointmentKind::Weekly ? !a.dayofmonth.isEmpty() : !a.dayofweek.isEmpty());
+        everyOther->setChecked(
+            m_kind == AppointmentKind::Weekly ? !a.dayofmonth.isEmpty() : !a.dayofweek.isEmpty());
     const QDate expiryDate = a.scadenza.isValid() ? a.scadenza : m_context.today;
     DateTimePicker_scadenza->setDate(std::max(expiryDate, m_start));
     if (m_context.enlargedNote)
@@ -480,7 +487,8 @@ void AppointmentEditor::SpeedButtonAllegaFileClick()
         return;
     const QString start = attachmentFileStart(Edit_Allegato->text(), m_context.homeFolder);
     const auto chosen = chooseAway(QPoint(-7000, 0), [&] {
-        return m_context.files->openFile(QStringLiteral("Allega file"), start, QStringLiteral("Tutti i file (*)"));
+        return m_context.files->openFile(
+            QStringLiteral("Allega file"), start, QStringLiteral("Tutti i file (*)"));
     });
     if (chosen)
         Edit_Allegato->setText(QDir::toNativeSeparators(*chosen));

@@ -141,7 +141,8 @@ private:
     void showRow(const Appointment &a);
     void setEnlargedNotes(bool on);
     // Shows a chooser with the dialog moved out of sight by `away`.
-    std::optional<QString> chooseAway(const QPoint &away, const std::function<std::optional<QString>()> &choose);
+    std::optional<QString> chooseAway(
+        const QPoint &away, const std::function<std::optional<QString>()> &choose);
     EditorInput input() const;
     bool save();
     void clearFields();

@@ -127,7 +127,8 @@ void AppointmentGridDelegate::paint(
     QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const Cell c = cell(index, option.state & QStyle::State_Selected);
-    painter->fillRect(option.rect, c.background.isValid() ? c.background : option.palette.color(QPalette::Base));
+    painter->fillRect(
+        option.rect, c.background.isValid() ? c.background : option.palette.color(QPalette::Base));
     QStyleOptionViewItem o = option;
     initStyleOption(&o, index);
     QRect textRect = option.rect;

@@ -104,9 +104,9 @@ std::vector<Appointment> listColumnValues(Database &db, const ListFilter &filter
     if (!columns.contains(column))
         return values;
     const ListStatement s = buildList(filter, column);
-    QSqlQuery query
-        = db.select(QStringLiteral("SELECT DISTINCT ") + column + QStringLiteral(" FROM (") + s.sql + QLatin1Char(')'),
-            s.params);
+    QSqlQuery query = db.select(
+        QStringLiteral("SELECT DISTINCT ") + column + QStringLiteral(" FROM (") + s.sql + QLatin1Char(')'),
+        s.params);
     while (query.next())
         values.push_back(appointmentFromQuery(query));
     return values;

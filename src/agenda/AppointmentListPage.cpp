@@ -168,7 +168,8 @@ AppointmentListPage::AppointmentListPage(AppointmentKind kind, ListPageHost host
     layout->addWidget(notes);
 
     buildTableMenu();
-    for (QWidget *w : { static_cast<QWidget *>(bar), static_cast<QWidget *>(grid), static_cast<QWidget *>(notes) }) {
+    for (QWidget *w :
+        { static_cast<QWidget *>(bar), static_cast<QWidget *>(grid), static_cast<QWidget *>(notes) }) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this,
             [this, w](const QPoint &at) { popupTableMenu(w->mapToGlobal(at)); });
@@ -201,7 +202,8 @@ void AppointmentListPage::buildTableMenu()
         const char *name, *text;
         AppointmentKind kind;
     } kinds[] = { { "Giornaliero1", "Giornaliero", AppointmentKind::OneShot },
-        { "Annuale1", "Annuale", AppointmentKind::Yearly }, { "Mensile1", "Mensile", AppointmentKind::Monthly },
+        { "Annuale1", "Annuale", AppointmentKind::Yearly },
+        { "Mensile1", "Mensile", AppointmentKind::Monthly },
         { "Settimanale1", "Settimanale", AppointmentKind::Weekly } };
     for (const auto &k : kinds) {
         connect(action(appointment, k.name, k.text), &QAction::triggered, this, [this, kind = k.kind] {
@@ -213,7 +215,8 @@ void AppointmentListPage::buildTableMenu()
     {
         const char *name, *text;
         char page;
-    } others[] = { { "Contatto1", "Contatto", 'C' }, { "Nota1", "Nota", 'N' }, { "Compito1", "Compito", 'L' } };
+    } others[]
+        = { { "Contatto1", "Contatto", 'C' }, { "Nota1", "Nota", 'N' }, { "Compito1", "Compito", 'L' } };
     for (const auto &o : others) {
         connect(action(newMenu, o.name, o.text), &QAction::triggered, this, [this, page = o.page] {
             if (m_host.newEntry)
@@ -252,7 +255,8 @@ bool AppointmentListPage::prepareTableMenu()
         static const std::pair<const char *, int> squares[] = { { "Giornaliero1", 0 }, { "Annuale1", 1 },
             { "Mensile1", 2 }, { "Settimanale1", 3 }, { "Contatto1", 5 }, { "Nota1", 6 }, { "Compito1", 7 } };
         for (const auto &[name, section] : squares)
-            PopupMenuTabelle->findChild<QAction *>(QString::fromLatin1(name))->setIcon(m_host.sectionSquare(section));
+            PopupMenuTabelle->findChild<QAction *>(QString::fromLatin1(name))
+                ->setIcon(m_host.sectionSquare(section));
     }
     return true;
 }

@@ -25,8 +25,8 @@ public:
     TSelectForm(const Regional &regional, Prompter &prompter, int scalePercent, QWidget *parent = nullptr);
 
     // Mode letters: 'G' full date, 'A' day and month, 'M' day of the month, 'S' weekday.
-    void prepare(const QColor &panels, const QColor &titleText, const QString &title, QChar mode,
-        const QDate &date);
+    void prepare(
+        const QColor &panels, const QColor &titleText, const QString &title, QChar mode, const QDate &date);
     QDate date() const;
     QChar mode() const { return m_mode; }
     // The text of "Usa" for a date in the current mode.

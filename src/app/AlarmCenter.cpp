@@ -78,8 +78,8 @@ void AlarmCenter::ring(const Appointment &a)
     m_blinking = true;
     const AppointmentKind kind = a.kind().value_or(AppointmentKind::OneShot);
     const int page = agenda::pickByKind(kind, 0, 1, 2, 3);
-    setPanel(m_line1, colour::toQColor(m_form.sectionColours().at(size_t(page))),
-        m_form.tabFontColour(), Qt::PointingHandCursor);
+    setPanel(m_line1, colour::toQColor(m_form.sectionColours().at(size_t(page))), m_form.tabFontColour(),
+        Qt::PointingHandCursor);
 
     if (m_form.m_hiddenInTray) {
         m_form.startTrayCycling();

@@ -309,7 +309,8 @@ void TMainForm::connectHandlers()
     connect(TimerRitorna, &QTimer::timeout, this, &TMainForm::TimerRitornaTimer);
     connect(TimerAppari, &QTimer::timeout, this, &TMainForm::TimerAppariTimer);
     connect(TimerContolloOrario, &QTimer::timeout, m_alarms, &AlarmCenter::TimerContolloOrarioTimer);
-    connect(m_options->SpeedButtonAnticipo, &QToolButton::clicked, this, &TMainForm::SpeedButtonAnticipoClick);
+    connect(
+        m_options->SpeedButtonAnticipo, &QToolButton::clicked, this, &TMainForm::SpeedButtonAnticipoClick);
     connect(TimerTrayCycle, &QTimer::timeout, this, [this] { setTrayImage((m_trayImage + 1) % 4); });
     connect(TimerFlashTempo, &QTimer::timeout, this, [this] {
         QLabel *label = m_options->Label_TimeCheck;
@@ -729,8 +730,7 @@ void TMainForm::windowShown()
 
 void TMainForm::SpeedButtonAboutClick()
 {
-    m_services.prompter.information(
-        QStringLiteral("Vellamora ") + QCoreApplication::applicationVersion()
+    m_services.prompter.information(QStringLiteral("Vellamora ") + QCoreApplication::applicationVersion()
             + QStringLiteral("\rAgenda personale: impegni, contatti, note e lista delle cose da fare.\r\r"
                              "Archivi in uso:\r")
             + QDir::toNativeSeparators(m_workingFolder),
@@ -1257,8 +1257,9 @@ void TMainForm::colourAgendaDatePicker()
     // the agenda page's colour under the tab font colour.
     QPalette palette = DateTimePickerTODAY->palette();
     palette.setColor(QPalette::Base,
-        DateTimePickerTODAY->date() == m_services.clock.today() ? QColor(Qt::white)
-                                                                 : QApplication::palette().color(QPalette::Button));
+        DateTimePickerTODAY->date() == m_services.clock.today()
+            ? QColor(Qt::white)
+            : QApplication::palette().color(QPalette::Button));
     DateTimePickerTODAY->setPalette(palette);
     if (auto *bar = DateTimePickerTODAY->calendarWidget()->findChild<QWidget *>(
             QStringLiteral("qt_calendar_navigationbar"))) {
@@ -1335,9 +1336,11 @@ void TMainForm::applyTheme(const QString &name)
         QPalette titlePalette = panel_credit->palette();
         titlePalette.setColor(QPalette::WindowText, colour::toQColor(m_fonts.titleColour));
         panel_credit->setPalette(titlePalette);
-        PageControlMenu->tabBar()->setFont(QFont(theme::mapFontFamily(m_fonts.tabs.family), m_fonts.tabs.pointSize));
+        PageControlMenu->tabBar()->setFont(
+            QFont(theme::mapFontFamily(m_fonts.tabs.family), m_fonts.tabs.pointSize));
         PageControlMenu->setTabFontColour(colour::toQColor(m_fonts.tabColour));
-        const agenda::ListPageLook look { QFont(theme::mapFontFamily(m_fonts.grids.family), m_fonts.grids.pointSize),
+        const agenda::ListPageLook look { QFont(theme::mapFontFamily(m_fonts.grids.family),
+                                              m_fonts.grids.pointSize),
             colour::toQColor(m_fonts.gridColour), colour::toQColor(m_fonts.tabColour),
             colour::toQColor(m_fonts.autoDeleteColour), colour::toQColor(m_fonts.tormentColour),
             colour::toQColor(m_fonts.suspendedColour) };
@@ -1398,7 +1401,8 @@ void TMainForm::applyGlyphs()
         const int half = split ? glyph.width() / 2 : glyph.width();
         QIcon icon(pixmap(glyph.copy(0, 0, half, glyph.height())));
         if (split)
-            icon.addPixmap(pixmap(glyph.copy(half, 0, glyph.width() - half, glyph.height())), QIcon::Disabled);
+            icon.addPixmap(
+                pixmap(glyph.copy(half, 0, glyph.width() - half, glyph.height())), QIcon::Disabled);
         button->setIcon(icon);
         button->setIconSize(QSize(half, glyph.height()));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -1406,4 +1410,3 @@ void TMainForm::applyGlyphs()
 }
 
 } // namespace vellamora
-

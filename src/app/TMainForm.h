@@ -37,7 +37,7 @@ struct EditorContext;
 class TSelectForm;
 class TodayPage;
 struct GridLook;
-}
+} // namespace agenda
 class AlarmCenter;
 class SlideNotice;
 class SectionTabWidget;

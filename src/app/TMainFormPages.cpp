@@ -22,8 +22,8 @@ namespace vellamora {
 void TMainForm::buildListPages()
 {
     const std::array<QWidget *, 4> sheets { TabSheetShot, TabSheetYEAR, TabSheetMonth, TabSheetWEEK };
-    const AppointmentKind kinds[] = { AppointmentKind::OneShot, AppointmentKind::Yearly, AppointmentKind::Monthly,
-        AppointmentKind::Weekly };
+    const AppointmentKind kinds[] = { AppointmentKind::OneShot, AppointmentKind::Yearly,
+        AppointmentKind::Monthly, AppointmentKind::Weekly };
     for (int i = 0; i < 4; ++i) {
         agenda::ListPageHost host;
         host.db = &m_db;
@@ -32,7 +32,8 @@ void TMainForm::buildListPages()
         host.today = [this] { return m_services.clock.today(); };
         host.datePicture = [this](AppointmentKind kind) {
             const bool yearly = kind == AppointmentKind::Yearly;
-            const QString picture = m_settings.text(yearly ? QStringLiteral("DataYear") : QStringLiteral("DataShot"));
+            const QString picture
+                = m_settings.text(yearly ? QStringLiteral("DataYear") : QStringLiteral("DataShot"));
             if (!picture.isEmpty())
                 return picture;
             return yearly ? QStringLiteral("d mmmm") : QStringLiteral("dddd d mmmm yyyy");

@@ -6,6 +6,6 @@
 int main(int argc, char **argv)
 {
     return vellamora::test::runTests<QCoreApplication, TestAppointmentRoutines, TestAgendaQuery,
-                                     TestAgendaDifferential, TestAgendaCommand, TestAppointmentList, TestAlarms,
-                                     TestDayExport>(argc, argv);
+        TestAgendaDifferential, TestAgendaCommand, TestAppointmentList, TestAlarms, TestDayExport>(
+        argc, argv);
 }

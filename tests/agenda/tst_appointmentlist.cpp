@@ -1,10 +1,10 @@
 #include "tests.h"
 
 #include "AgendaFixture.h"
-#include "support/TestDoubles.h"
 #include "agenda/AgendaQuery.h"
 #include "agenda/AppointmentList.h"
 #include "agenda/AppointmentListModel.h"
+#include "support/TestDoubles.h"
 
 #include <QtTest/QTest>
 

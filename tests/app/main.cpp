@@ -5,5 +5,6 @@
 
 int main(int argc, char **argv)
 {
-    return vellamora::test::runTests<QApplication, TestMainForm, TestTwoInstances, TestOptions, TestWindowShell, TestThemes, TestAlarmCenter>(argc, argv);
+    return vellamora::test::runTests<QApplication, TestMainForm, TestTwoInstances, TestOptions,
+        TestWindowShell, TestThemes, TestAlarmCenter>(argc, argv);
 }

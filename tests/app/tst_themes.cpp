@@ -14,18 +14,18 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCalendarWidget>
-#include <QtWidgets/QDateEdit>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QDateEdit>
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
-#include <QtWidgets/QMenu>
-#include <QtWidgets/QPlainTextEdit>
-#include <QtWidgets/QTableView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLayout>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTabWidget>
+#include <QtWidgets/QTableView>
 #include <QtWidgets/QToolButton>
 
 using namespace vellamora;
@@ -640,7 +640,8 @@ void TestThemes::agendaDatePickerColours()
     QCOMPARE(form.DateTimePickerTODAY->date(), f.clock.today());
     QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base), QColor(Qt::white));
     form.DateTimePickerTODAY->setDate(f.clock.today().addDays(1));
-    QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+    QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base),
+        QApplication::palette().color(QPalette::Button));
     auto *title = form.DateTimePickerTODAY->calendarWidget()->findChild<QWidget *>(
         QStringLiteral("qt_calendar_navigationbar"));
     QVERIFY(title);

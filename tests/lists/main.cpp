@@ -5,5 +5,6 @@
 
 int main(int argc, char **argv)
 {
-    return vellamora::test::runTests<QApplication, TestListPages, TestEditors, TestListsInWindow, TestTodayPage>(argc, argv);
+    return vellamora::test::runTests<QApplication, TestListPages, TestEditors, TestListsInWindow,
+        TestTodayPage>(argc, argv);
 }

@@ -354,7 +354,8 @@ void TestEditors::calendarDoubleClickRule()
 {
     test::ScriptedPrompter prompter;
     TSelectForm calendar(italian(), prompter, 100);
-    calendar.prepare(Qt::red, Qt::white, QStringLiteral("Scegli la data"), QLatin1Char('G'), QDate(2026, 3, 16));
+    calendar.prepare(
+        Qt::red, Qt::white, QStringLiteral("Scegli la data"), QLatin1Char('G'), QDate(2026, 3, 16));
     calendar.show();
     QCOMPARE(calendar.SpeedButtonKeep->text(), QStringLiteral("16 marzo 2026"));
     QCOMPARE(calendar.Calendario->font().pointSize(), 10);
@@ -427,8 +428,11 @@ void TestEditors::attachments_data()
                                                  << ""
                                                  << "%H"
                                                  << "mailto:a@b.it;c@d.it";
-    QTest::newRow("typed under allegati, case counts")
-        << "" << "%Pallegati/a.txt %PAllegati/b.txt" << "" << "" << "a.txt %PAllegati/b.txt";
+    QTest::newRow("typed under allegati, case counts") << ""
+                                                       << "%Pallegati/a.txt %PAllegati/b.txt"
+                                                       << ""
+                                                       << ""
+                                                       << "a.txt %PAllegati/b.txt";
 }
 
 void TestEditors::attachments()

@@ -11,8 +11,8 @@
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDateEdit>
-#include <QtWidgets/QLabel>
 #include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QPlainTextEdit>
@@ -417,7 +417,8 @@ void TestListPages::tableMenu()
         action("Modifica1")->trigger();
         QCOMPARE(f.edited, QStringList { "Nuoto" });
     }
-    for (const char *name : { "Giornaliero1", "Annuale1", "Mensile1", "Settimanale1", "Contatto1", "Nota1", "Compito1" })
+    for (const char *name :
+        { "Giornaliero1", "Annuale1", "Mensile1", "Settimanale1", "Contatto1", "Nota1", "Compito1" })
         action(name)->trigger();
     QCOMPARE(f.added, (QStringList { "O", "Y", "M", "W", "C", "N", "L" }));
 }

@@ -29,8 +29,8 @@ void TestListsInWindow::addThroughTheWindow()
     f.onModal = [](QDialog &dialog) {
         if (dialog.objectName() != QLatin1String("TAggMeseForm"))
             return int(QDialog::Rejected);
-        QTest::keyClicks(
-            dialog.findChild<QLineEdit *>(QStringLiteral("Edit_id")), QStringLiteral("affitto dell'appartamento"));
+        QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("Edit_id")),
+            QStringLiteral("affitto dell'appartamento"));
         QTest::mouseClick(
             dialog.findChild<QToolButton *>(QStringLiteral("SpeedButtonAddClose")), Qt::LeftButton);
         return dialog.result();
@@ -65,9 +65,10 @@ void TestListsInWindow::modifyReturnsToTheRow()
 {
     test::MainFormFixture f;
     f.prepareDatabase([](Database &db) {
-        addAll(db, { test::monthly(QStringLiteral("Acqua"), QDate(2026, 1, 1)),
-                       test::monthly(QStringLiteral("Gas"), QDate(2026, 1, 2)),
-                       test::monthly(QStringLiteral("Luce"), QDate(2026, 1, 3)) });
+        addAll(db,
+            { test::monthly(QStringLiteral("Acqua"), QDate(2026, 1, 1)),
+                test::monthly(QStringLiteral("Gas"), QDate(2026, 1, 2)),
+                test::monthly(QStringLiteral("Luce"), QDate(2026, 1, 3)) });
     });
     f.onModal = [](QDialog &dialog) {
         if (dialog.objectName() != QLatin1String("TModMeseForm"))
@@ -103,7 +104,9 @@ void TestListsInWindow::editorScaledAndColoured()
         size = dialog.size();
         points = dialog.font().pointSizeF();
         frame = dialog.palette().color(QPalette::Window);
-        title = dialog.findChild<QLabel *>(QStringLiteral("Panel_TitoloForm"))->palette().color(QPalette::WindowText);
+        title = dialog.findChild<QLabel *>(QStringLiteral("Panel_TitoloForm"))
+                    ->palette()
+                    .color(QPalette::WindowText);
         dialog.hide();
         return int(QDialog::Rejected);
     };
@@ -163,8 +166,9 @@ void TestListsInWindow::dateFormatChangeShows()
 {
     test::MainFormFixture f;
     f.prepareDatabase([](Database &db) {
-        addAll(db, { test::oneShot(QStringLiteral("Cena"), QDate(2026, 12, 20)),
-                       test::oneShot(QStringLiteral("Pranzo"), QDate(2026, 12, 21)) });
+        addAll(db,
+            { test::oneShot(QStringLiteral("Cena"), QDate(2026, 12, 20)),
+                test::oneShot(QStringLiteral("Pranzo"), QDate(2026, 12, 21)) });
     });
     TMainForm &form = f.start();
     f.comeUp();

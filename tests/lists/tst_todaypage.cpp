@@ -2,13 +2,13 @@
 #include "tests.h"
 
 #include "AgendaFixture.h"
-#include "support/TestDoubles.h"
 #include "MainFormFixture.h"
 #include "agenda/AppointmentEditor.h"
 #include "agenda/AppointmentList.h"
 #include "agenda/AppointmentListPage.h"
 #include "agenda/DayExport.h"
 #include "agenda/TodayPage.h"
+#include "support/TestDoubles.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>

@@ -5,12 +5,12 @@
 #include "agenda/Notices.h"
 #include "agenda/TSelectForm.h"
 #include "agenda/TodayPage.h"
+#include "app/AlarmCenter.h"
+#include "app/OptionsPage.h"
 #include "app/Regional.h"
 #include "app/Services.h"
 #include "app/TMainForm.h"
-#include "app/OptionsPage.h"
 #include "app/TTabShowForm.h"
-#include "app/AlarmCenter.h"
 #include "platform/SlideNotice.h"
 #include "store/Database.h"
 #include "store/OpenDatabase.h"
@@ -21,17 +21,17 @@
 #include <QtGui/QPainterPath>
 
 #include <QtCore/QDir>
-#include <string>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QDateEdit>
-#include <QtWidgets/QMenu>
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QTabWidget>
 #include <QtWidgets/QToolButton>
+#include <string>
 
 #include <cstdio>
 
@@ -59,7 +59,8 @@ Appointment sample(const char *id, const QString &flag, const QDate &date, const
 // A few appointments of each kind, with notes, markers and a suspended one.
 void addSample(Database &db, const QDate &today, const Regional &regional)
 {
-    const QString O = QStringLiteral("O"), Y = QStringLiteral("Y"), M = QStringLiteral("M"), W = QStringLiteral("W");
+    const QString O = QStringLiteral("O"), Y = QStringLiteral("Y"), M = QStringLiteral("M"),
+                  W = QStringLiteral("W");
     std::vector<Appointment> rows {
         sample("Riunione di redazione", O, today, "09:30", "11:00"),
         sample("Caffè con Giulia", O, today, "16:00", "  :  "),
@@ -122,10 +123,13 @@ void addBusyDay(Database &db, const QDate &day, const Regional &regional)
             { { QStringLiteral("id"), QString::fromUtf8(r.id) }, { QStringLiteral("flag"), flag },
                 { QStringLiteral("note"), QString::fromUtf8(r.note) }, { QStringLiteral("datefull"), day },
                 { QStringLiteral("data"), agenda::dayMonthText(day, regional) },
-                { QStringLiteral("dayofmonth"), flag == QLatin1String("M") ? agenda::dayText(day) : QString() },
+                { QStringLiteral("dayofmonth"),
+                    flag == QLatin1String("M") ? agenda::dayText(day) : QString() },
                 { QStringLiteral("dayofweek"),
-                    flag == QLatin1String("W") ? agenda::weekdayText(day, regional) : QString::fromLatin1(r.marker) },
-                { QStringLiteral("dayindex"), flag == QLatin1String("W") ? QVariant(day.dayOfWeek()) : QVariant() },
+                    flag == QLatin1String("W") ? agenda::weekdayText(day, regional)
+                                               : QString::fromLatin1(r.marker) },
+                { QStringLiteral("dayindex"),
+                    flag == QLatin1String("W") ? QVariant(day.dayOfWeek()) : QVariant() },
                 { QStringLiteral("orario"), QString::fromLatin1(r.start) },
                 { QStringLiteral("orario2"), QString::fromLatin1(r.end) },
                 { QStringLiteral("fatto"), r.done ? day : day.addDays(-150000) },
@@ -160,15 +164,19 @@ int main(int argc, char **argv)
         db.update(QStringLiteral("VNset63"),
             { { QStringLiteral("timecheck"), QStringLiteral("Y") }, { QStringLiteral("futuro_flag"), true },
                 { QStringLiteral("futuro_days"), 3 } });
-        for (const auto &[days, id] : { std::pair { 1, "Esame di guida" }, std::pair { 3, "Rinnovo passaporto" } })
+        for (const auto &[days, id] :
+            { std::pair { 1, "Esame di guida" }, std::pair { 3, "Rinnovo passaporto" } })
             db.insert(QStringLiteral("VNarc66"),
-                { { QStringLiteral("id"), QString::fromUtf8(id) }, { QStringLiteral("flag"), QStringLiteral("O") },
+                { { QStringLiteral("id"), QString::fromUtf8(id) },
+                    { QStringLiteral("flag"), QStringLiteral("O") },
                     { QStringLiteral("datefull"), clock.today().addDays(days) },
                     { QStringLiteral("orario"), QStringLiteral("08:45") },
                     { QStringLiteral("orario2"), QStringLiteral("  :  ") },
                     { QStringLiteral("fatto"), clock.today().addDays(-150000) },
-                    { QStringLiteral("flagfatto"), QStringLiteral("N") }, { QStringLiteral("anticipa"), QStringLiteral("Y") },
-                    { QStringLiteral("sospeso"), QStringLiteral("N") }, { QStringLiteral("flagscad"), QStringLiteral("N") } });
+                    { QStringLiteral("flagfatto"), QStringLiteral("N") },
+                    { QStringLiteral("anticipa"), QStringLiteral("Y") },
+                    { QStringLiteral("sospeso"), QStringLiteral("N") },
+                    { QStringLiteral("flagscad"), QStringLiteral("N") } });
     }
     Services services { clock, prompter, files, shell, sound, program, {}, Regional::italian(),
         [](QDialog &) { return int(QDialog::Rejected); }, false };
@@ -278,9 +286,9 @@ int main(int argc, char **argv)
     // One add and one modify dialog per appointment kind; the modify dialogs show a done,
     // suspended row with notes.
     {
-        const std::pair<AppointmentKind, const char *> kinds[] = { { AppointmentKind::OneShot, "shot" },
-            { AppointmentKind::Yearly, "year" }, { AppointmentKind::Monthly, "month" },
-            { AppointmentKind::Weekly, "week" } };
+        const std::pair<AppointmentKind, const char *> kinds[]
+            = { { AppointmentKind::OneShot, "shot" }, { AppointmentKind::Yearly, "year" },
+                  { AppointmentKind::Monthly, "month" }, { AppointmentKind::Weekly, "week" } };
         for (const auto &[kind, name] : kinds) {
             agenda::EditorContext context = form.editorContext(kind);
             agenda::AppointmentEditor add(kind, context, std::nullopt, &form);
@@ -296,8 +304,9 @@ int main(int argc, char **argv)
             row.dayofmonth = kind == AppointmentKind::Monthly ? agenda::dayText(clock.today())
                 : kind == AppointmentKind::Yearly             ? QStringLiteral("SI")
                                                               : QString();
-            row.dayofweek = kind == AppointmentKind::Weekly ? agenda::weekdayText(clock.today(), services.regional)
-                                                            : QString();
+            row.dayofweek = kind == AppointmentKind::Weekly
+                ? agenda::weekdayText(clock.today(), services.regional)
+                : QString();
             row.orario = QStringLiteral("09:30");
             row.orario2 = QStringLiteral("10:00");
             row.fatto = clock.today();
@@ -351,7 +360,8 @@ int main(int argc, char **argv)
         stack.fill(QColor(0x3A, 0x6E, 0xA5)); // a desktop behind them
         QPainter painter(&stack);
         for (int i = 0; i < shown.size(); ++i) {
-            painter.drawPixmap(shown[i]->geometry().topLeft() - area.topLeft() + QPoint(8, 8), shown[i]->grab());
+            painter.drawPixmap(
+                shown[i]->geometry().topLeft() - area.topLeft() + QPoint(8, 8), shown[i]->grab());
             save(*shown[i], (std::string("notice-advance-") + std::to_string(i + 1)).c_str());
         }
         painter.end();
@@ -377,7 +387,8 @@ int main(int argc, char **argv)
         today.DateTimePickerTODAY->setDate(busy);
         const char *const styles[] = { "colorate", "coloratissime", "indicatori" };
         for (const char *style : styles) {
-            const QString folder = program + QStringLiteral("themes/") + QString::fromLatin1(style) + QLatin1Char('/');
+            const QString folder
+                = program + QStringLiteral("themes/") + QString::fromLatin1(style) + QLatin1Char('/');
             QDir().mkpath(folder);
             QStringList fonts = theme::builtinFontsLines();
             fonts[22] = QString::fromLatin1(style);

@@ -1,11 +1,11 @@
 #pragma once
 // Recording doubles of the desktop seams, for tests.
+#include "app/Regional.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
-#include "app/Regional.h"
 
 #include <QtCore/QStringList>
 #include <deque>
@@ -23,7 +23,7 @@ inline const Regional &italian()
 class FakeClock final : public Clock
 {
 public:
-    explicit FakeClock(QDateTime at = QDateTime(QDate(2026, 12, 11), QTime(10, 0))) : m_now(at) {}
+    explicit FakeClock(QDateTime at = QDateTime(QDate(2026, 12, 11), QTime(10, 0))) : m_now(at) { }
     QDateTime now() const override { return m_now; }
     void set(const QDateTime &at) { m_now = at; }
     void advance(qint64 seconds) { m_now = m_now.addSecs(seconds); }
@@ -44,7 +44,10 @@ public:
     };
 
     bool question(const QString &text) override { return answer(QStringLiteral("question"), text); }
-    bool warningQuestion(const QString &text) override { return answer(QStringLiteral("warningQuestion"), text); }
+    bool warningQuestion(const QString &text) override
+    {
+        return answer(QStringLiteral("warningQuestion"), text);
+    }
     void warning(const QString &text) override { record(QStringLiteral("warning"), text); }
     void information(const QString &text, const QString &caption = {}) override
     {
@@ -52,8 +55,8 @@ public:
     }
     void plain(const QString &text) override { record(QStringLiteral("plain"), text); }
     void errorReport(const QString &text) override { record(QStringLiteral("error"), text); }
-    std::optional<QString> inputBox(const QString &caption, const QString &prompt,
-                                    const QString &initial) override;
+    std::optional<QString> inputBox(
+        const QString &caption, const QString &prompt, const QString &initial) override;
 
     std::deque<bool> answers;
     bool defaultAnswer = true;
@@ -75,8 +78,8 @@ public:
     QString logonName() const override { return logon; }
     QString desktopFolder() const override { return desktop; }
     QString autostartFolder() const override { return autostart; }
-    bool writeDesktopEntry(const QString &path, const QString &program,
-                           const QString &workingFolder) override;
+    bool writeDesktopEntry(
+        const QString &path, const QString &program, const QString &workingFolder) override;
     bool dial(const QString &number) override;
     int colourDepth() const override { return depth; }
 
@@ -111,20 +114,22 @@ public:
         QString filter;
     };
 
-    std::optional<QString> openFile(const QString &caption, const QString &folder, const QString &filter) override
+    std::optional<QString> openFile(
+        const QString &caption, const QString &folder, const QString &filter) override
     {
-        requests.push_back({QStringLiteral("open"), caption, folder, filter});
+        requests.push_back({ QStringLiteral("open"), caption, folder, filter });
         return next();
     }
-    std::optional<QString> saveFile(const QString &caption, const QString &suggested, const QString &filter) override
+    std::optional<QString> saveFile(
+        const QString &caption, const QString &suggested, const QString &filter) override
     {
         suggestions << suggested;
-        requests.push_back({QStringLiteral("save"), caption, suggested, filter});
+        requests.push_back({ QStringLiteral("save"), caption, suggested, filter });
         return next();
     }
     std::optional<QString> folder(const QString &caption, const QString &start) override
     {
-        requests.push_back({QStringLiteral("folder"), caption, start, {}});
+        requests.push_back({ QStringLiteral("folder"), caption, start, {} });
         return next();
     }
     std::optional<QColor> colour(const QColor &initial) override
