@@ -397,6 +397,11 @@ int main(int argc, char **argv)
             today.selectRow(2);
             save(form, (std::string("agenda-") + style).c_str());
         }
+        // The busy day as the page opens, without the side panel (the README's picture).
+        today.SpeedButtonClendarioLato->click();
+        form.applyTheme(QStringLiteral("colorate"));
+        today.selectRow(2);
+        save(form, "agenda-busy-day");
         // The add menu with the kinds' colour squares.
         today.SpeedButtonAddToday->click();
         save(*today.PopupMenuToday, "agenda-add-menu");
