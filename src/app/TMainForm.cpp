@@ -1236,6 +1236,16 @@ void TMainForm::applySectionColours()
     }
     if (m_todayPage)
         m_todayPage->paintSectionColour(sectionColour(4), tabFontColour());
+    // The Opzioni page's frame (Panel_Contorno_User) and the sheets of the contacts, notes
+    // and to-do pages are painted whole in their colours.
+    const std::pair<QWidget *, int> frames[]
+        = { { TabSheetCONTACTS, 5 }, { TabSheetNotes, 6 }, { TabSheetToDo, 7 }, { TabSheetSetup, 8 } };
+    for (const auto &[sheet, section] : frames) {
+        sheet->setAutoFillBackground(true);
+        QPalette palette = sheet->palette();
+        palette.setColor(QPalette::Window, sectionColour(section));
+        sheet->setPalette(palette);
+    }
     colourAgendaDatePicker();
     rebuildColourSquares();
 }

@@ -234,6 +234,9 @@ void TestThemes::pageColours()
             QHeaderView *titles = today->DBGrid_Today->horizontalHeader();
             QCOMPARE(shownAt(titles, QPoint(titles->sectionViewportPosition(2) + 4, 1)), expected);
             QCOMPARE(shownAt(today->DBMemoToday->viewport(), QPoint(4, 4)), expected);
+        } else {
+            // The other pages' frames.
+            QCOMPARE(shownAt(form.PageControlMenu->widget(page), QPoint(1, 1)), expected);
         }
     }
     // The first tab the user sees carries its own caption and colour.
