@@ -33,27 +33,40 @@ void AlarmClock::restartAt(const QDateTime &now)
 std::vector<const Appointment *> AlarmClock::due(
     const std::vector<Appointment> &list, const QDate &listDate, const QDateTime &now)
 {
+    std::vector<const Appointment *> ringing = dueIn(list, listDate, now);
+    advanceTo(now);
+    return ringing;
+}
+
+std::vector<const Appointment *> AlarmClock::dueIn(
+    const std::vector<Appointment> &list, const QDate &listDate, const QDateTime &now)
+{
     const QDateTime current = wholeSecond(now);
     // Without a start the first check covers its own second only; a clock set back
     // covers nothing, and the checks after it go on from the new time.
     const QDateTime previous = m_previous.isValid() ? m_previous : current.addSecs(-1);
-    m_previous = current;
     std::vector<const Appointment *> ringing;
-    if (current > previous) {
-        for (const Appointment &a : list) {
-            const std::optional<QTime> start = alarmTime(a.orario);
-            if (!start || a.isDoneOn(listDate))
-                continue;
-            const QDateTime moment(listDate, *start);
-            if (moment > previous && moment <= current && !m_rung.contains({ a.codimp, listDate })) {
-                m_rung.insert({ a.codimp, listDate });
-                ringing.push_back(&a);
-            }
+    if (current <= previous)
+        return ringing;
+    for (const Appointment &a : list) {
+        const std::optional<QTime> start = alarmTime(a.orario);
+        if (!start || a.isDoneOn(listDate))
+            continue;
+        const QDateTime moment(listDate, *start);
+        if (moment > previous && moment <= current && !m_rung.contains({ a.codimp, listDate })) {
+            m_rung.insert({ a.codimp, listDate });
+            ringing.push_back(&a);
         }
     }
+    return ringing;
+}
+
+void AlarmClock::advanceTo(const QDateTime &now)
+{
+    const QDateTime current = wholeSecond(now);
+    m_previous = current;
     // What rang before yesterday can no longer ring again.
     m_rung.removeIf([&](const QPair<qint64, QDate> &key) { return key.second < current.date().addDays(-1); });
-    return ringing;
 }
 
 } // namespace vellamora::agenda

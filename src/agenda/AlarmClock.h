@@ -19,9 +19,15 @@ std::optional<QTime> alarmTime(const QString &orario);
 class AlarmClock
 {
 public:
-    // Rows of `list` (the alarm list read for `listDate`) that ring at `now`, in list order.
+    // Rows of `list` (the alarm list read for `listDate`) that ring at `now`, in list order;
+    // the next check starts from `now`.
     std::vector<const Appointment *> due(
         const std::vector<Appointment> &list, const QDate &listDate, const QDateTime &now);
+    // The same without moving on: at a day change yesterday's list and today's are both
+    // checked against the one window before `advanceTo(now)`.
+    std::vector<const Appointment *> dueIn(
+        const std::vector<Appointment> &list, const QDate &listDate, const QDateTime &now);
+    void advanceTo(const QDateTime &now);
     // Starts watching at `now` (the alarm is switched on): the next check rings what
     // starts from this second on, and nothing before it.
     void restartAt(const QDateTime &now);

@@ -55,11 +55,21 @@ void AlarmCenter::TimerContolloOrarioTimer()
 {
     if (!m_form.m_databaseReady)
         return;
+    const QDateTime now = m_form.m_services.clock.now();
     // Copies: ringing changes the page, and a page may read the alarm list again.
     std::vector<Appointment> ringing;
-    for (const Appointment *a :
-        m_clock.due(m_form.m_alarmList, m_form.m_alarmListDate, m_form.m_services.clock.now()))
-        ringing.push_back(*a);
+    const auto collect = [&] {
+        for (const Appointment *a : m_clock.dueIn(m_form.m_alarmList, m_form.m_alarmListDate, now))
+            ringing.push_back(*a);
+    };
+    collect();
+    // Past midnight (or waking up on another day) before the clock's day change has read
+    // today's list: what is left of the old day rang above, today's so far rings now.
+    if (m_form.m_alarmListDate != now.date()) {
+        m_form.refreshAlarmList();
+        collect();
+    }
+    m_clock.advanceTo(now);
     for (const Appointment &a : ringing)
         ring(a);
 }

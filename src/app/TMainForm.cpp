@@ -595,6 +595,9 @@ void TMainForm::dayChange()
     if (!m_databaseReady)
         return;
     try {
+        // What the old day still had to ring rings before its list is replaced.
+        if (TimerContolloOrario->isActive())
+            m_alarms->TimerContolloOrarioTimer();
         agenda::cleanupOneShot(m_db, m_services.clock.today());
         refreshAlarmList();
         refreshLists();

@@ -1,4 +1,5 @@
 // Vellamora: hands the command line to a running instance, or starts the organizer.
+#include "app/Application.h"
 #include "app/Regional.h"
 #include "app/Services.h"
 #include "app/SingleInstance.h"
@@ -31,7 +32,7 @@ QString programFolder()
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellamora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vellamora"));
     QApplication::setApplicationVersion(QStringLiteral(VELLAMORA_VERSION));
@@ -45,21 +46,24 @@ int main(int argc, char **argv)
 
     SystemClock clock;
     WidgetPrompter prompter;
+    app.setErrorReport([&prompter](const QString &text) { prompter.errorReport(text); });
     DialogFileChooser files;
     DesktopShell shell;
     QtSoundPlayer sound;
-    Services services{clock, prompter, files, shell, sound, programFolder(), arguments, Regional::system(),
-                      [](QDialog &dialog) { return dialog.exec(); },
-                      QSystemTrayIcon::isSystemTrayAvailable(), QCoreApplication::applicationFilePath()};
+    Services services { clock, prompter, files, shell, sound, programFolder(), arguments, Regional::system(),
+        [](QDialog &dialog) { return dialog.exec(); }, QSystemTrayIcon::isSystemTrayAvailable(),
+        QCoreApplication::applicationFilePath() };
     TMainForm form(services);
     prompter.setParent(&form);
     files.setParent(&form);
     if (form.isTerminated())
         return 0;
-    QObject::connect(&server, &SingleInstanceServer::bringToFrontRequested, &form,
-                     &TMainForm::bringToFrontRequested);
+    QObject::connect(
+        &server, &SingleInstanceServer::bringToFrontRequested, &form, &TMainForm::bringToFrontRequested);
     QObject::connect(&server, &SingleInstanceServer::argumentsReceived, &form, &TMainForm::argumentsReceived);
     QObject::connect(&server, &SingleInstanceServer::invalidHandOver, &form,
-                     [&prompter](const QString &text) { prompter.errorReport(text); });
-    return app.exec();
+        [&prompter](const QString &text) { prompter.errorReport(text); });
+    const int code = app.exec();
+    app.setErrorReport({}); // the prompter goes before the application
+    return code;
 }

@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
 
+#include "app/Application.h"
 #include "app/Regional.h"
 #include "store/OpenDatabase.h"
 #include "store/Schema.h"
@@ -14,16 +15,24 @@ MainFormFixture::MainFormFixture()
     clock.set(QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
     shell.desktop = dir.filePath(QStringLiteral("Desktop"));
     shell.autostart = dir.filePath(QStringLiteral("autostart"));
+    if (auto *app = dynamic_cast<Application *>(QCoreApplication::instance()))
+        app->setErrorReport([this](const QString &text) { prompter.errorReport(text); });
+}
+
+MainFormFixture::~MainFormFixture()
+{
+    if (auto *app = dynamic_cast<Application *>(QCoreApplication::instance()))
+        app->setErrorReport({});
 }
 
 Services MainFormFixture::services()
 {
-    return Services{clock, prompter, files, shell, sound, programFolder(), arguments, Regional::italian(),
-                    [this](QDialog &dialog) {
-                        ++modalShown;
-                        return onModal ? onModal(dialog) : int(QDialog::Rejected);
-                    },
-                    false};
+    return Services { clock, prompter, files, shell, sound, programFolder(), arguments, Regional::italian(),
+        [this](QDialog &dialog) {
+            ++modalShown;
+            return onModal ? onModal(dialog) : int(QDialog::Rejected);
+        },
+        false };
 }
 
 TMainForm &MainFormFixture::start()
@@ -42,7 +51,7 @@ void MainFormFixture::prepareDatabase(const std::function<void(Database &)> &fil
 {
     Database db;
     openWorkingDatabase(db, workingFolder(), clock.now(), Regional::italian(), prompter);
-    schema::ensureSchema(db, {workingFolder(), programFolder(), true});
+    schema::ensureSchema(db, { workingFolder(), programFolder(), true });
     fill(db);
     prompter.clear();
 }

@@ -23,7 +23,9 @@ struct MainFormFixture
     std::unique_ptr<TMainForm> form;
     int modalShown = 0;
 
+    // Errors that end an event handler go to this fixture's prompter, as in the program.
     MainFormFixture();
+    ~MainFormFixture();
     QString programFolder() const { return dir.path() + QStringLiteral("/"); }
     QString workingFolder() const { return programFolder() + QStringLiteral("vellarcs/marioArc/"); }
     Services services();

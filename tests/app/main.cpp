@@ -1,10 +1,10 @@
 #include "support/TestMain.h"
 #include "tests.h"
 
-#include <QtWidgets/QApplication>
+#include "app/Application.h"
 
 int main(int argc, char **argv)
 {
-    return vellamora::test::runTests<QApplication, TestMainForm, TestTwoInstances, TestOptions,
+    return vellamora::test::runTests<vellamora::Application, TestMainForm, TestTwoInstances, TestOptions,
         TestWindowShell, TestThemes, TestAlarmCenter>(argc, argv);
 }

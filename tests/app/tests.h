@@ -107,6 +107,8 @@ class TestAlarmCenter : public QObject
 private Q_SLOTS:
     void alarmRings_data();
     void alarmRings();
+    void alarmsAcrossMidnight_data();
+    void alarmsAcrossMidnight();
     void messagePanel();
     void alarmWithWindowOrLock_data();
     void alarmWithWindowOrLock();

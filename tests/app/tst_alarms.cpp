@@ -175,6 +175,58 @@ void TestAlarmCenter::alarmRings()
     QCOMPARE(notices(form).shown().last().text, QString(14, QLatin1Char(' ')) + form.alarms().messageLine2());
 }
 
+void TestAlarmCenter::alarmsAcrossMidnight_data()
+{
+    QTest::addColumn<QStringList>("ticks"); // day offset and time
+    QTest::addColumn<bool>("dayChangeFirst"); // the title clock sees the new day before the alarm
+    QTest::addColumn<QStringList>("rung");
+    const QStringList midnight { "0 23:59:59", "1 00:00:00" };
+    const QStringList slept { "0 23:29:59", "1 08:00:00" };
+    QTest::newRow("midnight, alarm first") << midnight << false << QStringList { "Mezzanotte" };
+    QTest::newRow("midnight, day change first") << midnight << true << QStringList { "Mezzanotte" };
+    QTest::newRow("slept, alarm first") << slept << false << QStringList { "Ieri", "Mezzanotte", "Sveglia" };
+    QTest::newRow("slept, day change first")
+        << slept << true << QStringList { "Ieri", "Mezzanotte", "Sveglia" };
+}
+
+void TestAlarmCenter::alarmsAcrossMidnight()
+{
+    // Both one-second timers see the new day; whichever comes first, nothing is lost.
+    QFETCH(QStringList, ticks);
+    QFETCH(bool, dayChangeFirst);
+    QFETCH(QStringList, rung);
+    const auto at = [](const QString &tick) {
+        return QDateTime(
+            kToday.addDays(tick.left(1).toInt()), QTime::fromString(tick.mid(2), QStringLiteral("HH:mm:ss")));
+    };
+    MainFormFixture f;
+    f.clock.set(at(ticks.first()));
+    f.prepareDatabase([&](Database &db) {
+        setOptions(db, Options {});
+        addAppointment(db, kToday, QStringLiteral("23:30"), QStringLiteral("Ieri"));
+        addAppointment(db, kToday.addDays(1), QStringLiteral("00:00"), QStringLiteral("Mezzanotte"));
+        addAppointment(db, kToday.addDays(1), QStringLiteral("07:00"), QStringLiteral("Sveglia"));
+    });
+    TMainForm &form = f.start();
+    f.comeUp();
+    dismissNotices(form);
+    form.alarms().TimerContolloOrarioTimer();
+    for (const QString &tick : ticks.mid(1)) {
+        f.clock.set(at(tick));
+        if (dayChangeFirst)
+            form.TimerOrologioTimer();
+        form.alarms().TimerContolloOrarioTimer();
+        if (!dayChangeFirst)
+            form.TimerOrologioTimer();
+    }
+    QStringList rang;
+    for (const NoticeContent &n : notices(form).shown()) {
+        if (n.title.startsWith(QStringLiteral("Sbrigati!")))
+            rang << n.text.trimmed().chopped(1);
+    }
+    QCOMPARE(rang, rung);
+}
+
 void TestAlarmCenter::messagePanel()
 {
     const QString description = QStringLiteral("Consegnare la relazione trimestrale al direttore!!");

@@ -1,10 +1,10 @@
 #include "support/TestMain.h"
 #include "tests.h"
 
-#include <QtWidgets/QApplication>
+#include "app/Application.h"
 
 int main(int argc, char **argv)
 {
-    return vellamora::test::runTests<QApplication, TestListPages, TestEditors, TestListsInWindow,
+    return vellamora::test::runTests<vellamora::Application, TestListPages, TestEditors, TestListsInWindow,
         TestTodayPage>(argc, argv);
 }

@@ -81,6 +81,8 @@ private Q_SLOTS:
     void originLandsOnTheRow_data();
     void originLandsOnTheRow();
     void modifyOpensTheKindsEditor();
+    void databaseErrorEndsOnlyTheAction_data();
+    void databaseErrorEndsOnlyTheAction();
     void noteOpensEnlarged_data();
     void noteOpensEnlarged();
     void attachmentMenu();

@@ -390,6 +390,56 @@ void TestTodayPage::modifyOpensTheKindsEditor()
     QCOMPARE(t.activePage(), active); // the list page is not made active
 }
 
+// A database that refuses to write (locked by a backup, read-only, disk full) ends the
+// action with the error report; the window goes on, and an open editor keeps its text.
+void TestTodayPage::databaseErrorEndsOnlyTheAction_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("done") << "done";
+    QTest::newRow("delete") << "delete";
+    QTest::newRow("add and close") << "add";
+}
+
+void TestTodayPage::databaseErrorEndsOnlyTheAction()
+{
+    QFETCH(QString, action);
+    TodayFixture t({ test::oneShot(QStringLiteral("Banca"), kToday) });
+    t.form->database().exec(QStringLiteral("PRAGMA query_only = ON"));
+    t.page->selectRow(0);
+    QString typed;
+    bool stayedOpen = false;
+    if (action == QLatin1String("done")) {
+        QTest::mouseClick(t.page->SpeedButtonSvoltoToday, Qt::LeftButton);
+    } else if (action == QLatin1String("delete")) {
+        t.f.prompter.answers = { true };
+        QTest::mouseClick(t.page->SpeedButtonDelToday, Qt::LeftButton);
+    } else {
+        t.f.onModal = [&](QDialog &dialog) {
+            dialog.show();
+            auto *description = dialog.findChild<QLineEdit *>(QStringLiteral("Edit_id"));
+            description->setText(QStringLiteral("Notaio"));
+            QTest::mouseClick(
+                dialog.findChild<QToolButton *>(QStringLiteral("SpeedButtonAddClose")), Qt::LeftButton);
+            stayedOpen = dialog.isVisible() && dialog.result() != QDialog::Accepted;
+            typed = description->text();
+            return int(QDialog::Rejected);
+        };
+        t.page->addOfKind(AppointmentKind::OneShot);
+        QVERIFY(stayedOpen);
+        QCOMPARE(typed, QStringLiteral("Notaio"));
+    }
+    const QStringList errors = t.f.prompter.texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains(QStringLiteral("readonly")), qPrintable(errors.first()));
+    // Nothing changed, and the page goes on working once the database writes again.
+    QCOMPARE(t.shownIds(), QStringList { QStringLiteral("Banca") });
+    QCOMPARE(t.stored(QStringLiteral("Banca")).flagfatto, QStringLiteral("N"));
+    t.form->database().exec(QStringLiteral("PRAGMA query_only = OFF"));
+    t.page->selectRow(0);
+    QTest::mouseClick(t.page->SpeedButtonSvoltoToday, Qt::LeftButton);
+    QCOMPARE(t.stored(QStringLiteral("Banca")).flagfatto, QStringLiteral("Y"));
+}
+
 // The note picture and the notes box open the editor on its enlarged notes; Enter does not.
 void TestTodayPage::noteOpensEnlarged_data()
 {
