@@ -4,7 +4,10 @@
 #include "app/Regional.h"
 #include "platform/Shell.h"
 
+#include <QtCore/QFileInfo>
 #include <QtSql/QSqlRecord>
+
+#include <algorithm>
 
 namespace vellamora::agenda {
 
@@ -208,30 +211,38 @@ QString yearDateText(const Appointment &a, const QString &picture, const Regiona
     return shotDateText(a, picture, regional);
 }
 
-bool openAttachment(Shell &shell, const QString &programFolder, const QString &allegato)
+QStringList attachmentCandidates(const QString &programFolder, const QString &allegato)
 {
     if (allegato.isEmpty())
-        return false;
-    if (shell.open(allegato))
-        return true;
+        return {};
     const QString name = fileNamePart(allegato);
     // Texts written on other systems may use backslashes inside the sub-folder.
     const QString relative = QString(allegato).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString candidates[] = {
-        programFolder + QStringLiteral("allegati/") + relative,
-        programFolder + QStringLiteral("attaches/") + relative,
-        programFolder + QStringLiteral("allegati/") + name,
-        programFolder + QStringLiteral("attaches/") + name,
-    };
-    QStringList tried { allegato };
-    for (const QString &path : candidates) {
-        if (tried.contains(path))
-            continue; // a bare file name gives the same path twice: one attempt is enough
-        tried << path;
-        if (shell.open(path))
-            return true;
+    QStringList candidates { allegato };
+    for (const QString &tail : { relative, name }) {
+        for (const char *folder : { "allegati/", "attaches/" }) {
+            const QString path = programFolder + QLatin1String(folder) + tail;
+            if (!candidates.contains(path)) // a bare file name gives the same path twice
+                candidates << path;
+        }
     }
-    return false;
+    return candidates;
+}
+
+std::optional<QString> existingAttachment(const QString &programFolder, const QString &allegato)
+{
+    for (const QString &path : attachmentCandidates(programFolder, allegato)) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return std::nullopt;
+}
+
+bool openAttachment(Shell &shell, const QString &programFolder, const QString &allegato)
+{
+    const QStringList candidates = attachmentCandidates(programFolder, allegato);
+    return std::any_of(
+        candidates.begin(), candidates.end(), [&](const QString &path) { return shell.open(path); });
 }
 
 } // namespace vellamora::agenda

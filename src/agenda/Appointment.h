@@ -21,7 +21,8 @@ std::optional<AppointmentKind> kindFromLetter(const QString &flag);
 
 // The entry of `kind` among four per-kind values (tables of texts, columns, ...).
 template<typename T>
-const T &pickByKind(AppointmentKind kind, const T &oneShot, const T &yearly, const T &monthly, const T &weekly)
+const T &pickByKind(
+    AppointmentKind kind, const T &oneShot, const T &yearly, const T &monthly, const T &weekly)
 {
     switch (kind) {
     case AppointmentKind::OneShot:
@@ -142,6 +143,10 @@ QString yearDateText(const Appointment &a, const QString &picture, const Regiona
 // file-name part, stopping at the first the shell accepts. Returns whether one opened;
 // failures are not reported. `programFolder` ends with a separator.
 bool openAttachment(Shell &shell, const QString &programFolder, const QString &allegato);
+// The places an attachment text may name, in the order the opener tries them.
+QStringList attachmentCandidates(const QString &programFolder, const QString &allegato);
+// The first of those places that is an existing file or folder, or nothing.
+std::optional<QString> existingAttachment(const QString &programFolder, const QString &allegato);
 
 } // namespace agenda
 

@@ -5,6 +5,7 @@
 #include "platform/Prompter.h"
 
 #include <QtGui/QKeyEvent>
+#include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QCalendarWidget>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHBoxLayout>
@@ -77,6 +78,20 @@ TSelectForm::TSelectForm(const Regional &regional, Prompter &prompter, int scale
     connect(Calendario, &QCalendarWidget::selectionChanged, this, &TSelectForm::CalendarioClick);
     connect(Calendario, &QCalendarWidget::activated, this, &TSelectForm::CalendarioDblClick);
     connect(Calendario, &QCalendarWidget::currentPageChanged, this, [this] { m_monthChanged = true; });
+    if (auto *days = Calendario->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview")))
+        days->installEventFilter(this);
+}
+
+bool TSelectForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractItemView *>(watched)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            SpeedButtonKeepClick();
+            return true;
+        }
+    }
+    return ScaledDialog::eventFilter(watched, event);
 }
 
 void TSelectForm::prepare(

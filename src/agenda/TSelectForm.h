@@ -47,6 +47,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Enter in the calendar's day table chooses too: the table would report it as an
+    // activation, which the double-click rule may ignore.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     const Regional &m_regional;

@@ -574,7 +574,7 @@ void TodayPage::SpeedButtonAllegatoTodayClick()
     popUnder(PopupMenuAllegatoToday, SpeedButtonAllegatoToday);
 }
 
-void TodayPage::showAttachmentsOf(const Appointment &a, QWidget *button)
+void TodayPage::showAttachmentsOf(Appointment a, QWidget *button)
 {
     if (a.isSuspended())
         CheckBox_Visualizza_Sospesi->setChecked(true);
@@ -595,8 +595,9 @@ void TodayPage::PopupMenuAllegatoTodayPopup()
     const QString allegato = a ? a->allegato : QString();
     allegatotoday->setVisible(true);
     ricercatoday->setVisible(true);
-    if (QFileInfo::exists(allegato)) {
-        allegatotoday->setIcon(QFileIconProvider().icon(QFileInfo(allegato)));
+    // The file or folder the opener will find, in the program folder's allegati/ too.
+    if (const std::optional<QString> found = existingAttachment(m_host.programFolder, allegato)) {
+        allegatotoday->setIcon(QFileIconProvider().icon(QFileInfo(*found)));
     } else {
         allegatotoday->setVisible(!allegato.isEmpty());
         allegatotoday->setIcon(QIcon(AppointmentGridDelegate::notePicture()));

@@ -108,7 +108,7 @@ public:
     void SpeedButtonAllegatoTodayClick();
     // The list pages' "Allegati": the appointment's day is shown with its row selected (its
     // suspended state listed), then the attachment menu pops up under `button`.
-    void showAttachmentsOf(const Appointment &a, QWidget *button);
+    void showAttachmentsOf(Appointment a, QWidget *button); // a copy: the caller's row may be re-read
     void PopupMenuAllegatoTodayPopup();
     void allegatotodayClick();
     void ricercatodayClick();

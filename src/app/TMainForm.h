@@ -115,6 +115,7 @@ public:
     agenda::TSelectForm *selectForm() const { return m_selectForm; }
     // The enlarged-note request: the next modify dialog opens on its enlarged notes area.
     bool enlargedNoteRequest() const { return m_enlargedNote; }
+    void requestEnlargedNote();
     // The agenda page "Impegni".
     agenda::TodayPage *todayPage() const { return m_todayPage; }
     // The list-change mark: set when an appointment list opens.

@@ -11,6 +11,7 @@
 #include "store/StoreError.h"
 #include "themes/SectionTabs.h"
 
+#include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QDateEdit>
@@ -52,7 +53,7 @@ void TMainForm::buildListPages()
         host.plainRows = [this] { return buttonFacePage(); };
         host.sectionSquare = [this](int section) { return colourSquare(section); };
         host.locked = [this] { return m_locked; };
-        host.requestEnlargedNote = [this] { m_enlargedNote = true; };
+        host.requestEnlargedNote = [this] { requestEnlargedNote(); };
         // The agenda page is built after the lists: reached when the user acts.
         host.agendaAdd = [this](AppointmentKind kind) { m_todayPage->addOfKind(kind); };
         host.showAttachments
@@ -83,6 +84,14 @@ void TMainForm::buildListPages()
         m_listPages[size_t(i)] = new agenda::AppointmentListPage(kinds[i], host, sheets[size_t(i)]);
         layout->addWidget(m_listPages[size_t(i)]);
     }
+}
+
+void TMainForm::requestEnlargedNote()
+{
+    // For the modify dialog this action opens, if it opens one: a request that opened
+    // nothing (read-only mode) must not reach a later dialog.
+    m_enlargedNote = true;
+    QTimer::singleShot(0, this, [this] { m_enlargedNote = false; });
 }
 
 agenda::EditorContext TMainForm::editorContext(AppointmentKind kind)
@@ -155,7 +164,7 @@ void TMainForm::buildTodayPage()
     // Until the contacts page exists, "Ricerca" only brings its tab to the front.
     host.contactSearch = [this](const QString &) { PageControlMenu->setCurrentWidget(TabSheetCONTACTS); };
     host.advanceNoticeCheck = [this] { SpeedButtonAnticipoClick(); };
-    host.requestEnlargedNote = [this] { m_enlargedNote = true; };
+    host.requestEnlargedNote = [this] { requestEnlargedNote(); };
     host.kindSquare = [this](AppointmentKind kind) { return colourSquare(int(kind)); };
     host.look = agendaGridLook();
     auto *layout = new QVBoxLayout(TabSheetTODAY);

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void dateTexts();
     void openAttachment_data();
     void openAttachment();
+    void existingAttachment_data();
+    void existingAttachment();
     void recordRoundTrip();
 };
 

@@ -5,6 +5,10 @@
 #include "agenda/Appointment.h"
 #include "support/TestDoubles.h"
 
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QTemporaryDir>
 #include <QtTest/QTest>
 
 using namespace vellamora;
@@ -223,6 +227,43 @@ void TestAppointmentRoutines::openAttachment()
     shell.accepts = [&](const QString &target) { return target == accepted; };
     QCOMPARE(agenda::openAttachment(shell, QStringLiteral("/opt/vm/"), allegato), opened);
     QCOMPARE(shell.opened, attempts);
+}
+
+// The attachment menu shows the file the opener will find; "{p}" stands for the program folder.
+void TestAppointmentRoutines::existingAttachment_data()
+{
+    QTest::addColumn<QString>("allegato");
+    QTest::addColumn<QString>("found"); // empty: none
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("bare name kept in allegati") << "a.pdf"
+                                                << "{p}allegati/a.pdf";
+    QTest::newRow("full path as it is") << "{p}lettere"
+                                        << "{p}lettere";
+    QTest::newRow("backslash sub-folder") << "sub\\b.pdf"
+                                          << "{p}allegati/sub/b.pdf";
+    QTest::newRow("moved file found by its name") << "/old/place/c.pdf"
+                                                  << "{p}attaches/c.pdf";
+    QTest::newRow("missing") << "x.doc"
+                             << "";
+}
+
+void TestAppointmentRoutines::existingAttachment()
+{
+    QFETCH(QString, allegato);
+    QFETCH(QString, found);
+    QTemporaryDir dir;
+    const QString program = dir.path() + QLatin1Char('/');
+    for (const char *path : { "allegati/a.pdf", "allegati/sub/b.pdf", "attaches/c.pdf" }) {
+        const QString file = program + QString::fromLatin1(path);
+        QDir().mkpath(QFileInfo(file).path());
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir().mkpath(program + QStringLiteral("lettere")));
+    const auto expand = [&](QString text) { return text.replace(QStringLiteral("{p}"), program); };
+    const std::optional<QString> result = agenda::existingAttachment(program, expand(allegato));
+    QCOMPARE(result.value_or(QString()), expand(found));
 }
 
 // Every column survives the table and both read paths; empty texts are stored as NULL

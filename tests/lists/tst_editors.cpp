@@ -8,6 +8,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QTemporaryDir>
+#include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCalendarWidget>
 
@@ -381,6 +382,19 @@ void TestEditors::calendarDoubleClickRule()
         QVERIFY(!calendar.isVisible());
         QCOMPARE(calendar.result(), int(k.result));
     }
+    // Enter in the day table after turning the page chooses at once.
+    calendar.prepare(Qt::red, Qt::white, QString(), QLatin1Char('G'), QDate(2026, 3, 16));
+    calendar.show();
+    calendar.Calendario->setCurrentPage(2026, 5);
+    calendar.Calendario->setSelectedDate(QDate(2026, 5, 4));
+    auto *days
+        = calendar.Calendario->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview"));
+    QVERIFY(days);
+    QTest::keyClick(days, Qt::Key_Return);
+    QVERIFY(!calendar.isVisible());
+    QCOMPARE(calendar.result(), int(QDialog::Accepted));
+    QCOMPARE(calendar.date(), QDate(2026, 5, 4));
+
     calendar.show();
     QTest::mouseClick(calendar.SpeedButton2, Qt::LeftButton);
     QCOMPARE(calendar.result(), int(QDialog::Rejected));

@@ -472,6 +472,14 @@ void TestTodayPage::noteOpensEnlarged()
     }
     QVERIFY(shownEnlarged.has_value());
     QCOMPARE(*shownEnlarged, enlarged);
+
+    // In read-only mode nothing opens, and the request does not wait for a later dialog.
+    t.form->SpeedButton_SolaLetturaClick();
+    shownEnlarged.reset();
+    QTest::mouseDClick(t.page->DBMemoToday->viewport(), Qt::LeftButton);
+    QVERIFY(!shownEnlarged.has_value());
+    QCoreApplication::processEvents();
+    QVERIFY(!t.form->enlargedNoteRequest());
 }
 
 // Captions are the file-name parts; the menu shows what the row has.
