@@ -35,6 +35,7 @@ private Q_SLOTS:
     void addEachKind();
     void timesAreChecked_data();
     void timesAreChecked();
+    void clickIntoBlankTime();
     void stayOpenInsertsTwice();
     void modifyKeepsOrResetsDone_data();
     void modifyKeepsOrResetsDone();

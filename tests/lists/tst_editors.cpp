@@ -167,6 +167,22 @@ void TestEditors::timesAreChecked()
     QCOMPARE(dialog.Edit_id->text(), QStringLiteral("x")); // contents kept
 }
 
+// A user clicks into the empty time field, wherever, and types the time.
+void TestEditors::clickIntoBlankTime()
+{
+    EditorFixture f;
+    AppointmentEditor dialog(AppointmentKind::OneShot, f.context(), std::nullopt);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QLineEdit *from = dialog.MaskEdit_Hour;
+    QTest::mouseClick(from, Qt::LeftButton, {}, QPoint(from->width() - 4, from->height() / 2));
+    QTest::keyClicks(from, QStringLiteral("0930"));
+    QCOMPARE(from->text(), QStringLiteral("09:30"));
+    // A field already holding a time keeps the clicked position.
+    QTest::mouseClick(from, Qt::LeftButton, {}, QPoint(from->width() - 4, from->height() / 2));
+    QCOMPARE(from->cursorPosition(), 5);
+}
+
 void TestEditors::stayOpenInsertsTwice()
 {
     EditorFixture f;
