@@ -1174,6 +1174,9 @@ bool TMainForm::shellEvent(QWidget *widget, QEvent *event)
         palette.setColor(QPalette::Base, entering ? m_pageColour : QColor(Qt::white));
         palette.setColor(QPalette::Text, entering ? tabFontColour() : QColor(Qt::black));
         widget->setPalette(palette);
+        // The agenda's date picker goes back to the colour that tells whether it shows today.
+        if (!entering && widget == DateTimePickerTODAY)
+            colourAgendaDatePicker();
         return false;
     }
     default:

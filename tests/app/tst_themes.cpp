@@ -649,6 +649,14 @@ void TestThemes::agendaDatePickerColours()
         QStringLiteral("qt_calendar_navigationbar"));
     QVERIFY(title);
     QCOMPARE(title->palette().color(QPalette::Highlight), colour::toQColor(colour::kBuiltinSections[4]));
+    // Leaving the picker gives back the colour of its date, not the white of the other fields.
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(form.DateTimePickerTODAY, &in);
+    QApplication::sendEvent(form.DateTimePickerTODAY, &out);
+    QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base),
+        QApplication::palette().color(QPalette::Button));
+    QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Text), QColor(Qt::black));
     form.DateTimePickerTODAY->setDate(f.clock.today());
     QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base), QColor(Qt::white));
 }
