@@ -73,6 +73,7 @@ private Q_SLOTS:
     void controlsAndHints_data();
     void controlsAndHints();
     void enablingFollowsTheDay();
+    void longestDateFits();
     void doneStrikesOutEarlierDays();
     void doneToggles();
     void exportWritesTheDay();
