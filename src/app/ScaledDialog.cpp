@@ -88,12 +88,15 @@ void scaleDialog(QWidget &dialog, int percent)
         }
     }
 
-    // The dialog itself, around the same centre.
+    // The dialog itself, around the same centre once it has a place; a dialog not placed
+    // yet is centred by its first showing, at its grown size.
+    const bool placed = dialog.testAttribute(Qt::WA_Moved);
     const QPoint centre = dialog.geometry().center();
     dialog.setMinimumSize(growSize(dialog.minimumSize(), noMinimum));
     dialog.setMaximumSize(growSize(dialog.maximumSize(), noMaximum));
     dialog.resize(growSize(designed, noMinimum));
-    dialog.move(centre - dialog.rect().center());
+    if (placed)
+        dialog.move(centre - dialog.rect().center());
 }
 
 ScaledDialog::ScaledDialog(int scalePercent, QWidget *parent, Qt::WindowFlags flags)

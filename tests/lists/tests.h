@@ -36,6 +36,8 @@ private Q_SLOTS:
     void timesAreChecked_data();
     void timesAreChecked();
     void clickIntoBlankTime();
+    void scaledDialogOnScreen_data();
+    void scaledDialogOnScreen();
     void stayOpenInsertsTwice();
     void modifyKeepsOrResetsDone_data();
     void modifyKeepsOrResetsDone();

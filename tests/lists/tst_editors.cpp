@@ -8,6 +8,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QTemporaryDir>
+#include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCalendarWidget>
 
@@ -181,6 +182,38 @@ void TestEditors::clickIntoBlankTime()
     // A field already holding a time keeps the clicked position.
     QTest::mouseClick(from, Qt::LeftButton, {}, QPoint(from->width() - 4, from->height() / 2));
     QCOMPARE(from->cursorPosition(), 5);
+}
+
+void TestEditors::scaledDialogOnScreen_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("100%") << 100;
+    QTest::newRow("130%") << 130;
+    QTest::newRow("150%") << 150;
+}
+
+// At every dialog scale the dialog opens grown, centred over the window, inside the screen.
+void TestEditors::scaledDialogOnScreen()
+{
+    QFETCH(int, percent);
+    EditorFixture f;
+    QWidget window;
+    window.setGeometry(100, 50, 500, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    EditorContext context = f.context();
+    const QSize designed = AppointmentEditor(AppointmentKind::OneShot, context, std::nullopt).sizeHint();
+    context.scalePercent = percent;
+    AppointmentEditor dialog(AppointmentKind::OneShot, context, std::nullopt, &window);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.width() >= designed.width() * percent / 100 - 2);
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY2(dialog.x() >= screen.left() && dialog.y() >= screen.top(),
+        qPrintable(QStringLiteral("%1,%2").arg(dialog.x()).arg(dialog.y())));
+    if (dialog.height() < screen.height() && dialog.width() < screen.width())
+        QVERIFY2(std::abs(dialog.geometry().center().x() - window.geometry().center().x()) <= 4,
+            qPrintable(QStringLiteral("%1 %2").arg(dialog.geometry().center().x()).arg(window.geometry().center().x())));
 }
 
 void TestEditors::stayOpenInsertsTwice()
