@@ -1,6 +1,7 @@
 #include "app/ScaledDialog.h"
 
 #include <QtGui/QMouseEvent>
+#include <QtGui/QScreen>
 
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QLayout>
@@ -94,7 +95,11 @@ void scaleDialog(QWidget &dialog, int percent)
     const QPoint centre = dialog.geometry().center();
     dialog.setMinimumSize(growSize(dialog.minimumSize(), noMinimum));
     dialog.setMaximumSize(growSize(dialog.maximumSize(), noMaximum));
-    dialog.resize(growSize(designed, noMinimum));
+    // Never larger than the screen: what can give way (the notes areas) does.
+    QSize grown = growSize(designed, noMinimum);
+    if (const QScreen *screen = dialog.screen())
+        grown = grown.boundedTo(screen->availableGeometry().size());
+    dialog.resize(grown);
     if (placed)
         dialog.move(centre - dialog.rect().center());
 }

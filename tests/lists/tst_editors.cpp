@@ -211,6 +211,9 @@ void TestEditors::scaledDialogOnScreen()
     const QRect screen = window.screen()->availableGeometry();
     QVERIFY2(dialog.x() >= screen.left() && dialog.y() >= screen.top(),
         qPrintable(QStringLiteral("%1,%2").arg(dialog.x()).arg(dialog.y())));
+    // Its buttons stay within reach: the dialog is no taller than the screen.
+    QVERIFY2(dialog.frameGeometry().bottom() <= screen.bottom(),
+        qPrintable(QStringLiteral("%1 > %2").arg(dialog.frameGeometry().bottom()).arg(screen.bottom())));
     if (dialog.height() < screen.height() && dialog.width() < screen.width())
         QVERIFY2(std::abs(dialog.geometry().center().x() - window.geometry().center().x()) <= 4,
             qPrintable(QStringLiteral("%1 %2").arg(dialog.geometry().center().x()).arg(window.geometry().center().x())));
