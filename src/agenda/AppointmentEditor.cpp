@@ -594,8 +594,8 @@ EditorInput AppointmentEditor::input() const
     in.dayMonth = dayMonthText(m_start, *m_context.regional);
     in.dateText = dateLabel->text();
     // An untouched masked field shows blanks around the separator: the blank time.
-    in.from = MaskEdit_Hour->displayText();
-    in.to = MaskEdit_hour2->displayText();
+    in.from = completedTime(MaskEdit_Hour->displayText(), m_context.regional->timeSeparator);
+    in.to = completedTime(MaskEdit_hour2->displayText(), m_context.regional->timeSeparator);
     in.id = Edit_id->text();
     in.note = Memo->toPlainText();
     in.ricerca = Edit_Ricerca->text();

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void addEachKind();
     void timesAreChecked_data();
     void timesAreChecked();
+    void oneDigitHour_data();
+    void oneDigitHour();
     void clickIntoBlankTime();
     void scaledDialogOnScreen_data();
     void scaledDialogOnScreen();

@@ -148,6 +148,9 @@ void TestEditors::timesAreChecked_data()
     QTest::newRow("half typed start") << "1"
                                       << ""
                                       << "Il valore immesso nel campo \"Dalle\" non è un orario valido.";
+    QTest::newRow("one-digit minutes") << "9:5"
+                                       << ""
+                                       << "Il valore immesso nel campo \"Dalle\" non è un orario valido.";
 }
 
 void TestEditors::timesAreChecked()
@@ -166,6 +169,35 @@ void TestEditors::timesAreChecked()
     QCOMPARE(f.prompter.texts(QStringLiteral("warning")), QStringList { message });
     QVERIFY(f.all().empty());
     QCOMPARE(dialog.Edit_id->text(), QStringLiteral("x")); // contents kept
+}
+
+void TestEditors::oneDigitHour_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("9:30") << "9:30" << "09:30";
+    QTest::newRow("0930") << "0930" << "09:30";
+    QTest::newRow("23:59") << "23:59" << "23:59";
+}
+
+// The hour's first digit is optional: "9:30" is half past nine, saved as "09:30".
+void TestEditors::oneDigitHour()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    EditorFixture f;
+    AppointmentEditor dialog(AppointmentKind::OneShot, f.context(), std::nullopt);
+    QTest::keyClicks(dialog.Edit_id, QStringLiteral("x"));
+    for (QLineEdit *field : { dialog.MaskEdit_Hour, dialog.MaskEdit_hour2 }) {
+        field->setCursorPosition(0);
+        QTest::keyClicks(field, typed);
+    }
+    QTest::mouseClick(dialog.SpeedButtonAddClose, Qt::LeftButton);
+    QCOMPARE(f.prompter.texts(QStringLiteral("warning")), QStringList());
+    const auto rows = f.all();
+    QCOMPARE(rows.size(), size_t(1));
+    QCOMPARE(rows.front().orario, stored);
+    QCOMPARE(rows.front().orario2, stored);
 }
 
 // A user clicks into the empty time field, wherever, and types the time.
