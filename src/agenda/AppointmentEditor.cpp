@@ -558,6 +558,14 @@ bool AppointmentEditor::eventFilter(QObject *watched, QEvent *event)
         SpeedButtonShowCalendarClick();
         return true;
     }
+    // A click into a blank time field leaves the cursor where the mouse was, past the
+    // mask, where typed digits are dropped: start the entry at the first digit instead.
+    if ((watched == MaskEdit_Hour || watched == MaskEdit_hour2)
+        && event->type() == QEvent::MouseButtonRelease) {
+        auto *edit = static_cast<QLineEdit *>(watched);
+        if (!edit->hasSelectedText() && isBlankTime(edit->displayText()))
+            edit->setCursorPosition(0);
+    }
     // Edit fields take the page colour and the tab font colour while they have the focus.
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         if (auto *edit = qobject_cast<QLineEdit *>(watched)) {
@@ -586,8 +594,8 @@ EditorInput AppointmentEditor::input() const
     in.dayMonth = dayMonthText(m_start, *m_context.regional);
     in.dateText = dateLabel->text();
     // An untouched masked field shows blanks around the separator: the blank time.
-    in.from = MaskEdit_Hour->displayText();
-    in.to = MaskEdit_hour2->displayText();
+    in.from = completedTime(MaskEdit_Hour->displayText(), m_context.regional->timeSeparator);
+    in.to = completedTime(MaskEdit_hour2->displayText(), m_context.regional->timeSeparator);
     in.id = Edit_id->text();
     in.note = Memo->toPlainText();
     in.ricerca = Edit_Ricerca->text();

@@ -171,6 +171,15 @@ bool isValidTime(const QString &text, QChar timeSeparator)
     return hours.toInt() <= 23 && minutes.toInt() <= 59;
 }
 
+QString completedTime(const QString &text, QChar timeSeparator)
+{
+    // The hour's first digit is optional: "9:30" typed into the field reads "9 :30".
+    if (text.size() == 5 && text.at(0).isDigit() && text.at(1) == QLatin1Char(' ')
+        && text.at(2) == timeSeparator)
+        return QLatin1Char('0') + text.left(1) + text.mid(2);
+    return text;
+}
+
 SaveProblem checkTimes(const EditorInput &input, QChar timeSeparator)
 {
     if (!isBlankTime(input.from) && !isValidTime(input.from, timeSeparator))

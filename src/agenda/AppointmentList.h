@@ -86,6 +86,9 @@ QString saveProblemText(SaveProblem problem);
 // True when a time field's text is a time: hours 0..23 in one or two digits (the first
 // may be a blank), the separator, two digits of minutes 0..59.
 bool isValidTime(const QString &text, QChar timeSeparator);
+// The time as a time field gives it, with a one-digit hour typed before the separator
+// ("9 :30") completed to two digits ("09:30"); any other text unchanged.
+QString completedTime(const QString &text, QChar timeSeparator);
 // Checks the start time, then the end time; blank times pass.
 SaveProblem checkTimes(const EditorInput &input, QChar timeSeparator);
 

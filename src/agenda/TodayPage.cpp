@@ -169,6 +169,11 @@ void TodayPage::buildSidePanel()
     Panel_LATO->hide();
 }
 
+int TodayPage::textWidth(const QString &text) const
+{
+    return DateTimePickerTODAY->fontMetrics().horizontalAdvance(text);
+}
+
 void TodayPage::buildDateBar(QWidget *bar)
 {
     auto *row = new QHBoxLayout(bar);
@@ -182,6 +187,19 @@ void TodayPage::buildDateBar(QWidget *bar)
     DateTimePickerTODAY->setToolTip(QStringLiteral("Filtra per giorno"));
     DateTimePickerTODAY->setDate(m_host.today());
     SpeedButtonClendarioLato->setCheckable(true);
+    // Wide enough for the longest date of the year (a long weekday and a long month), also
+    // when the side panel takes its part of the page; the buttons sit close to spare room.
+    const QLocale &locale = m_host.regional->locale;
+    QString longestDay, longestMonth;
+    for (int d = 1; d <= 7; ++d)
+        longestDay = std::max(longestDay, locale.dayName(d),
+            [this](const QString &a, const QString &b) { return textWidth(a) < textWidth(b); });
+    for (int m = 1; m <= 12; ++m)
+        longestMonth = std::max(longestMonth, locale.monthName(m),
+            [this](const QString &a, const QString &b) { return textWidth(a) < textWidth(b); });
+    DateTimePickerTODAY->setMinimumWidth(
+        textWidth(longestDay + QStringLiteral(" 30 ") + longestMonth + QStringLiteral(" 2026")) + 36);
+    row->setSpacing(2);
     row->addWidget(SpeedButton_DateBack);
     row->addWidget(DateTimePickerTODAY, 1);
     for (QToolButton *b :

@@ -155,6 +155,7 @@ protected:
 
 private:
     void buildDateBar(QWidget *bar);
+    int textWidth(const QString &text) const;
     void buildToolbar();
     void buildSidePanel();
     void buildGrid();

@@ -1,5 +1,9 @@
 #include "app/Regional.h"
 
+#include <QtCore/QCoreApplication>
+#include <QtCore/QLibraryInfo>
+#include <QtCore/QTranslator>
+
 namespace vellamora {
 
 namespace {
@@ -29,6 +33,17 @@ Regional Regional::system()
     if (locale.language() == QLocale::C)
         return italian();
     return fromLocale(locale);
+}
+
+bool installQtTexts(QCoreApplication &app)
+{
+    auto *texts = new QTranslator(&app);
+    if (!texts->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete texts;
+        return false;
+    }
+    return QCoreApplication::installTranslator(texts);
 }
 
 } // namespace vellamora

@@ -2,6 +2,8 @@
 #include <QtCore/QChar>
 #include <QtCore/QLocale>
 
+class QCoreApplication;
+
 namespace vellamora {
 
 // The user's regional settings as the program uses them: day and month names,
@@ -18,5 +20,10 @@ struct Regional
     static Regional system();
     static Regional italian() { return fromLocale(QLocale(QLocale::Italian, QLocale::Italy)); }
 };
+
+// Puts Qt's own texts (the buttons and captions of the standard dialogs, the context
+// menus of the edit fields) into Italian, the language of the program. False when the
+// Italian texts of the Qt installation are missing; Qt then keeps its English texts.
+bool installQtTexts(QCoreApplication &app);
 
 } // namespace vellamora

@@ -1,6 +1,7 @@
 #include "app/ScaledDialog.h"
 
 #include <QtGui/QMouseEvent>
+#include <QtGui/QScreen>
 
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QLayout>
@@ -88,12 +89,19 @@ void scaleDialog(QWidget &dialog, int percent)
         }
     }
 
-    // The dialog itself, around the same centre.
+    // The dialog itself, around the same centre once it has a place; a dialog not placed
+    // yet is centred by its first showing, at its grown size.
+    const bool placed = dialog.testAttribute(Qt::WA_Moved);
     const QPoint centre = dialog.geometry().center();
     dialog.setMinimumSize(growSize(dialog.minimumSize(), noMinimum));
     dialog.setMaximumSize(growSize(dialog.maximumSize(), noMaximum));
-    dialog.resize(growSize(designed, noMinimum));
-    dialog.move(centre - dialog.rect().center());
+    // Never larger than the screen: what can give way (the notes areas) does.
+    QSize grown = growSize(designed, noMinimum);
+    if (const QScreen *screen = dialog.screen())
+        grown = grown.boundedTo(screen->availableGeometry().size());
+    dialog.resize(grown);
+    if (placed)
+        dialog.move(centre - dialog.rect().center());
 }
 
 ScaledDialog::ScaledDialog(int scalePercent, QWidget *parent, Qt::WindowFlags flags)

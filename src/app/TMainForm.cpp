@@ -1132,6 +1132,25 @@ void TMainForm::tabVisibilityRequested()
 
 // ---------------------------------------------------------------- keys, wheel and field colours
 
+namespace {
+
+// A field's background and text colours, given to the edit field inside it too.
+void paintFieldColours(QWidget &field, const QColor &base, const QColor &text)
+{
+    QList<QWidget *> parts { &field };
+    if (qobject_cast<QAbstractSpinBox *>(&field) || qobject_cast<QComboBox *>(&field))
+        for (QLineEdit *edit : field.findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
+            parts << edit;
+    for (QWidget *w : parts) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, text);
+        w->setPalette(palette);
+    }
+}
+
+} // namespace
+
 bool TMainForm::shellEvent(QWidget *widget, QEvent *event)
 {
     const QEvent::Type type = event->type();
@@ -1173,10 +1192,17 @@ bool TMainForm::shellEvent(QWidget *widget, QEvent *event)
             && !qobject_cast<QAbstractSpinBox *>(widget))
             return false;
         const bool entering = type == QEvent::FocusIn;
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Base, entering ? m_pageColour : QColor(Qt::white));
-        palette.setColor(QPalette::Text, entering ? tabFontColour() : QColor(Qt::black));
-        widget->setPalette(palette);
+        // A picker or a combo is painted with the edit field inside it (under the page's
+        // style sheet the field does not inherit the control's colours).
+        QWidget *field = widget;
+        if (QWidget *outer = widget->parentWidget();
+            outer && (qobject_cast<QAbstractSpinBox *>(outer) || qobject_cast<QComboBox *>(outer)))
+            field = outer;
+        paintFieldColours(*field, entering ? m_pageColour : QColor(Qt::white),
+            entering ? tabFontColour() : QColor(Qt::black));
+        // The agenda's date picker goes back to the colour that tells whether it shows today.
+        if (!entering && field == DateTimePickerTODAY)
+            colourAgendaDatePicker();
         return false;
     }
     default:
@@ -1268,12 +1294,10 @@ void TMainForm::colourAgendaDatePicker()
 {
     // White on today's date, button face on any other; the drop-down calendar's title in
     // the agenda page's colour under the tab font colour.
-    QPalette palette = DateTimePickerTODAY->palette();
-    palette.setColor(QPalette::Base,
-        DateTimePickerTODAY->date() == m_services.clock.today()
-            ? QColor(Qt::white)
-            : QApplication::palette().color(QPalette::Button));
-    DateTimePickerTODAY->setPalette(palette);
+    paintFieldColours(*DateTimePickerTODAY,
+        DateTimePickerTODAY->date() == m_services.clock.today() ? QColor(Qt::white)
+                                                                : QApplication::palette().color(QPalette::Button),
+        DateTimePickerTODAY->palette().color(QPalette::Text));
     if (auto *bar = DateTimePickerTODAY->calendarWidget()->findChild<QWidget *>(
             QStringLiteral("qt_calendar_navigationbar"))) {
         QPalette title = bar->palette();

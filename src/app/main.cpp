@@ -37,6 +37,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Vellamora"));
     QApplication::setApplicationVersion(QStringLiteral(VELLAMORA_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    installQtTexts(app);
     const QStringList arguments = app.arguments().mid(1);
 
     if (handover::handOver(arguments) == handover::Result::Accepted)

@@ -21,6 +21,7 @@
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLayout>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QTabBar>
@@ -649,6 +650,20 @@ void TestThemes::agendaDatePickerColours()
         QStringLiteral("qt_calendar_navigationbar"));
     QVERIFY(title);
     QCOMPARE(title->palette().color(QPalette::Highlight), colour::toQColor(colour::kBuiltinSections[4]));
+    // Leaving the picker gives back the colour of its date, not the white of the other fields.
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    // The focus reaches the picker and its edit field; what shows is the edit field.
+    auto *field = form.DateTimePickerTODAY->findChild<QLineEdit *>();
+    QVERIFY(field);
+    for (QWidget *w : { static_cast<QWidget *>(form.DateTimePickerTODAY), static_cast<QWidget *>(field) }) {
+        QApplication::sendEvent(w, &in);
+        QApplication::sendEvent(w, &out);
+    }
+    for (QWidget *w : { static_cast<QWidget *>(form.DateTimePickerTODAY), static_cast<QWidget *>(field) }) {
+        QCOMPARE(w->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(w->palette().color(QPalette::Text), QColor(Qt::black));
+    }
     form.DateTimePickerTODAY->setDate(f.clock.today());
     QCOMPARE(form.DateTimePickerTODAY->palette().color(QPalette::Base), QColor(Qt::white));
 }

@@ -8,6 +8,7 @@ private Q_SLOTS:
     void format_data();
     void format();
     void separatorsFollowTheLocale();
+    void qtTextsAreItalian();
 };
 
 class TestStore : public QObject

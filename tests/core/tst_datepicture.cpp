@@ -1,6 +1,11 @@
 #include "tests.h"
 
 #include "app/DatePicture.h"
+#include "app/Regional.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QLibraryInfo>
+#include <QtCore/QTranslator>
 
 #include <QtTest/QTest>
 
@@ -51,4 +56,18 @@ void TestDatePicture::separatorsFollowTheLocale()
     const Regional german = Regional::fromLocale(QLocale(QLocale::German, QLocale::Germany));
     QCOMPARE(german.dateSeparator, QLatin1Char('.'));
     QCOMPARE(formatDatePicture(at, QStringLiteral("dddd"), german), QStringLiteral("Mittwoch"));
+}
+
+// The standard dialogs (file choosers, the edit fields' menus) speak Italian too.
+void TestDatePicture::qtTextsAreItalian()
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_it.qm")))
+        QSKIP("the Qt installation has no Italian texts");
+    QVERIFY(installQtTexts(*QCoreApplication::instance()));
+    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+    for (QTranslator *t : QCoreApplication::instance()->findChildren<QTranslator *>())
+        QCoreApplication::removeTranslator(t);
+    QCOMPARE(cancel, QStringLiteral("Annulla"));
+    QVERIFY(lookIn != QStringLiteral("Look in:"));
 }

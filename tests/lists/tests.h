@@ -35,6 +35,11 @@ private Q_SLOTS:
     void addEachKind();
     void timesAreChecked_data();
     void timesAreChecked();
+    void oneDigitHour_data();
+    void oneDigitHour();
+    void clickIntoBlankTime();
+    void scaledDialogOnScreen_data();
+    void scaledDialogOnScreen();
     void stayOpenInsertsTwice();
     void modifyKeepsOrResetsDone_data();
     void modifyKeepsOrResetsDone();
@@ -72,6 +77,7 @@ private Q_SLOTS:
     void controlsAndHints_data();
     void controlsAndHints();
     void enablingFollowsTheDay();
+    void longestDateFits();
     void doneStrikesOutEarlierDays();
     void doneToggles();
     void exportWritesTheDay();

@@ -8,6 +8,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QTemporaryDir>
+#include <QtGui/QScreen>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QCalendarWidget>
@@ -148,6 +149,9 @@ void TestEditors::timesAreChecked_data()
     QTest::newRow("half typed start") << "1"
                                       << ""
                                       << "Il valore immesso nel campo \"Dalle\" non è un orario valido.";
+    QTest::newRow("one-digit minutes") << "9:5"
+                                       << ""
+                                       << "Il valore immesso nel campo \"Dalle\" non è un orario valido.";
 }
 
 void TestEditors::timesAreChecked()
@@ -166,6 +170,86 @@ void TestEditors::timesAreChecked()
     QCOMPARE(f.prompter.texts(QStringLiteral("warning")), QStringList { message });
     QVERIFY(f.all().empty());
     QCOMPARE(dialog.Edit_id->text(), QStringLiteral("x")); // contents kept
+}
+
+void TestEditors::oneDigitHour_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("9:30") << "9:30" << "09:30";
+    QTest::newRow("0930") << "0930" << "09:30";
+    QTest::newRow("23:59") << "23:59" << "23:59";
+}
+
+// The hour's first digit is optional: "9:30" is half past nine, saved as "09:30".
+void TestEditors::oneDigitHour()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    EditorFixture f;
+    AppointmentEditor dialog(AppointmentKind::OneShot, f.context(), std::nullopt);
+    QTest::keyClicks(dialog.Edit_id, QStringLiteral("x"));
+    for (QLineEdit *field : { dialog.MaskEdit_Hour, dialog.MaskEdit_hour2 }) {
+        field->setCursorPosition(0);
+        QTest::keyClicks(field, typed);
+    }
+    QTest::mouseClick(dialog.SpeedButtonAddClose, Qt::LeftButton);
+    QCOMPARE(f.prompter.texts(QStringLiteral("warning")), QStringList());
+    const auto rows = f.all();
+    QCOMPARE(rows.size(), size_t(1));
+    QCOMPARE(rows.front().orario, stored);
+    QCOMPARE(rows.front().orario2, stored);
+}
+
+// A user clicks into the empty time field, wherever, and types the time.
+void TestEditors::clickIntoBlankTime()
+{
+    EditorFixture f;
+    AppointmentEditor dialog(AppointmentKind::OneShot, f.context(), std::nullopt);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QLineEdit *from = dialog.MaskEdit_Hour;
+    QTest::mouseClick(from, Qt::LeftButton, {}, QPoint(from->width() - 4, from->height() / 2));
+    QTest::keyClicks(from, QStringLiteral("0930"));
+    QCOMPARE(from->text(), QStringLiteral("09:30"));
+    // A field already holding a time keeps the clicked position.
+    QTest::mouseClick(from, Qt::LeftButton, {}, QPoint(from->width() - 4, from->height() / 2));
+    QCOMPARE(from->cursorPosition(), 5);
+}
+
+void TestEditors::scaledDialogOnScreen_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("100%") << 100;
+    QTest::newRow("130%") << 130;
+    QTest::newRow("150%") << 150;
+}
+
+// At every dialog scale the dialog opens grown, centred over the window, inside the screen.
+void TestEditors::scaledDialogOnScreen()
+{
+    QFETCH(int, percent);
+    EditorFixture f;
+    QWidget window;
+    window.setGeometry(100, 50, 500, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    EditorContext context = f.context();
+    const QSize designed = AppointmentEditor(AppointmentKind::OneShot, context, std::nullopt).sizeHint();
+    context.scalePercent = percent;
+    AppointmentEditor dialog(AppointmentKind::OneShot, context, std::nullopt, &window);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.width() >= designed.width() * percent / 100 - 2);
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY2(dialog.x() >= screen.left() && dialog.y() >= screen.top(),
+        qPrintable(QStringLiteral("%1,%2").arg(dialog.x()).arg(dialog.y())));
+    // Its buttons stay within reach: the dialog is no taller than the screen.
+    QVERIFY2(dialog.frameGeometry().bottom() <= screen.bottom(),
+        qPrintable(QStringLiteral("%1 > %2").arg(dialog.frameGeometry().bottom()).arg(screen.bottom())));
+    if (dialog.height() < screen.height() && dialog.width() < screen.width())
+        QVERIFY2(std::abs(dialog.geometry().center().x() - window.geometry().center().x()) <= 4,
+            qPrintable(QStringLiteral("%1 %2").arg(dialog.geometry().center().x()).arg(window.geometry().center().x())));
 }
 
 void TestEditors::stayOpenInsertsTwice()

@@ -14,6 +14,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QMouseEvent>
 #include <QtTest/QTest>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDateEdit>
@@ -199,6 +200,26 @@ void TestTodayPage::enablingFollowsTheDay()
 
 // A weekly appointment marked done on its Monday is struck out on that Monday and on the
 // Monday before (its done date is later than the shown date), not on the Monday after.
+// The longest date of the year stays readable in the smallest window with the side panel shown.
+void TestTodayPage::longestDateFits()
+{
+    TodayFixture t;
+    t.form->resize(t.form->minimumSize());
+    t.click("SpeedButtonClendarioLato");
+    QVERIFY(t.page->Panel_LATO->isVisible());
+    t.show(QDate(2026, 9, 30));
+    QApplication::processEvents();
+    QDateEdit *picker = t.page->DateTimePickerTODAY;
+    QCOMPARE(picker->text(), QStringLiteral("mercoledì 30 settembre 2026"));
+    auto *edit = picker->findChild<QLineEdit *>();
+    QVERIFY(edit);
+    QVERIFY2(edit->width() >= edit->fontMetrics().horizontalAdvance(picker->text()) + 4,
+        qPrintable(QString::number(edit->width())));
+    // Every control of the date bar is still inside the page.
+    for (QWidget *w : { static_cast<QWidget *>(picker), static_cast<QWidget *>(t.page->SpeedButtonAllegatoToday) })
+        QVERIFY(w->mapTo(t.page, QPoint(w->width(), 0)).x() <= t.page->width());
+}
+
 void TestTodayPage::doneStrikesOutEarlierDays()
 {
     TodayFixture t({ test::weekly(QStringLiteral("Palestra"), kMonday.addDays(-7), italian()) });
