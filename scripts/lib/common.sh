@@ -4,7 +4,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Debian packages every build needs.
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev libqt6sql6-sqlite
-    libsqlite3-dev qt6-multimedia-dev libgl-dev fonts-liberation)
+    libsqlite3-dev qt6-multimedia-dev libgl-dev fonts-liberation qt6-translations-l10n)
 
 # Installs the packages of the list that are not installed yet; silent when all are there.
 ensure_packages() {
