@@ -3,7 +3,12 @@
 #include <QtGui/QMouseEvent>
 #include <QtGui/QScreen>
 
+#include "app/NamedControl.h"
+
+#include <QtWidgets/QFrame>
 #include <QtWidgets/QGridLayout>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLayout>
 #include <cmath>
 #include <vector>
@@ -136,6 +141,21 @@ bool ScaledDialog::eventFilter(QObject *watched, QEvent *event)
             move(mouse->globalPosition().toPoint() - m_dragOffset);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void ScaledDialog::addTitlePanel(
+    QBoxLayout &layout, const QString &caption, QFrame *&PanelTitle, QLabel *&LabelTitle)
+{
+    NAMED(PanelTitle, QFrame, this);
+    PanelTitle->setFrameShape(QFrame::StyledPanel);
+    auto *titleRow = new QHBoxLayout(PanelTitle);
+    NAMED(LabelTitle, QLabel, PanelTitle);
+    LabelTitle->setText(caption);
+    QFont bold = LabelTitle->font();
+    bold.setBold(true);
+    LabelTitle->setFont(bold);
+    titleRow->addWidget(LabelTitle);
+    layout.addWidget(PanelTitle);
 }
 
 } // namespace vellamora

@@ -4,6 +4,10 @@
 
 #include <initializer_list>
 
+class QBoxLayout;
+class QFrame;
+class QLabel;
+
 namespace vellamora {
 
 // Grows a dialog by `percent` (100 leaves it as it is): its size, the margins and
@@ -24,6 +28,9 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Pressing the left button on one of these and moving the mouse moves the dialog.
     void dragByPanels(std::initializer_list<QWidget *> panels);
+    // The title panel of the small dialogs: `PanelTitle` holding the bold `LabelTitle`,
+    // added to `layout`.
+    void addTitlePanel(QBoxLayout &layout, const QString &caption, QFrame *&PanelTitle, QLabel *&LabelTitle);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -50,16 +50,8 @@ TMigrationInfoForm::TMigrationInfoForm(const Services &services, int scale, QWid
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
 
-    NAMED(PanelTitle, QFrame, this);
-    PanelTitle->setFrameShape(QFrame::StyledPanel);
-    auto *titleRow = new QHBoxLayout(PanelTitle);
-    NAMED(LabelTitle, QLabel, PanelTitle);
-    LabelTitle->setText(QStringLiteral("Informazioni importanti su questo aggiornamento"));
-    QFont bold = LabelTitle->font();
-    bold.setBold(true);
-    LabelTitle->setFont(bold);
-    titleRow->addWidget(LabelTitle);
-    outer->addWidget(PanelTitle);
+    addTitlePanel(
+        *outer, QStringLiteral("Informazioni importanti su questo aggiornamento"), PanelTitle, LabelTitle);
 
     auto *body = new QHBoxLayout;
     NAMED(MemoInfo, QPlainTextEdit, this);
@@ -91,7 +83,7 @@ TMigrationInfoForm::TMigrationInfoForm(const Services &services, int scale, QWid
     buttons->addWidget(SpeedButton3);
     outer->addWidget(PanelButtons);
 
-    dragByPanels({PanelTitle, PanelButtons, LabelTitle});
+    dragByPanels({ PanelTitle, PanelButtons, LabelTitle });
     connect(SpeedButton1, &QToolButton::clicked, this, &TMigrationInfoForm::SpeedButton1Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TMigrationInfoForm::SpeedButton3Click);
     resize(520, 300);

@@ -30,16 +30,7 @@ TTabShowForm::TTabShowForm(const Services &services, Database &db, const Setting
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
 
-    NAMED(PanelTitle, QFrame, this);
-    PanelTitle->setFrameShape(QFrame::StyledPanel);
-    auto *titleRow = new QHBoxLayout(PanelTitle);
-    NAMED(LabelTitle, QLabel, PanelTitle);
-    LabelTitle->setText(QStringLiteral("Schede visibili"));
-    QFont bold = LabelTitle->font();
-    bold.setBold(true);
-    LabelTitle->setFont(bold);
-    titleRow->addWidget(LabelTitle);
-    outer->addWidget(PanelTitle);
+    addTitlePanel(*outer, QStringLiteral("Schede visibili"), PanelTitle, LabelTitle);
 
     NAMED(PanelChecks, QFrame, this);
     PanelChecks->setAutoFillBackground(true);
@@ -86,7 +77,7 @@ TTabShowForm::TTabShowForm(const Services &services, Database &db, const Setting
     buttons->addWidget(SpeedButton2);
     outer->addWidget(PanelButtons);
 
-    dragByPanels({PanelTitle, PanelButtons, LabelTitle, PanelChecks});
+    dragByPanels({ PanelTitle, PanelButtons, LabelTitle, PanelChecks });
     connect(SpeedButtonUse, &QToolButton::clicked, this, &TTabShowForm::SpeedButtonUseClick);
     connect(SpeedButton2, &QToolButton::clicked, this, &QDialog::reject);
     connect(SpeedButtonSpiegazioneImpegno, &QToolButton::clicked, this,
