@@ -102,10 +102,7 @@ GridLook listGridLook(const ListPageHost &host, AppointmentKind kind)
             look.noteColumn = int(c);
     }
     // Read on every paint: a theme applied later changes the host's colours.
-    look.colours = [&host] {
-        return GridColours { host.gridText, host.titleText, host.autoDeleteColour, host.nagColour,
-            host.suspendedColour };
-    };
+    look.colours = [&host] { return host.colours; };
     return look;
 }
 
@@ -540,11 +537,7 @@ bool AppointmentListPage::eventFilter(QObject *watched, QEvent *event)
 
 void AppointmentListPage::applyLook(const ListPageLook &look)
 {
-    m_host.gridText = look.gridText;
-    m_host.titleText = look.titleText;
-    m_host.autoDeleteColour = look.autoDeleteColour;
-    m_host.nagColour = look.nagColour;
-    m_host.suspendedColour = look.suspendedColour;
+    m_host.colours = look.colours;
     applyGridFont(*grid, *notes, look.gridFont);
     paintSectionColour();
 }
@@ -552,7 +545,7 @@ void AppointmentListPage::applyLook(const ListPageLook &look)
 void AppointmentListPage::paintSectionColour()
 {
     const QColor section = m_host.sectionColour ? m_host.sectionColour() : QColor(Qt::white);
-    paintSectionFrame(*this, *grid, *notes, section, m_host.titleText);
+    paintSectionFrame(*this, *grid, *notes, section, m_host.colours.titleText);
 }
 
 void AppointmentListPage::fitColumns()

@@ -53,11 +53,8 @@ struct ListPageHost
     std::function<QIcon(int)> sectionSquare;
     // The window's page colour is the desktop's button face (rows do not alternate).
     std::function<bool()> plainRows;
-    QColor gridText = Qt::black;
-    QColor titleText = Qt::black;
-    QColor autoDeleteColour = QColor(0xFF, 0, 0);
-    QColor nagColour = QColor(0, 0, 0xFF);
-    QColor suspendedColour = QColor(0x4F, 0x4F, 0x4F);
+    // The theme's text colours of the grid (the title colour is also the notes text).
+    GridColours colours;
     // The window is locked: the context menu offers nothing that changes data.
     std::function<bool()> locked;
     // The enlarged-note request of the editors (double click on the notes, "Note" column).
@@ -75,11 +72,7 @@ struct ListPageHost
 struct ListPageLook
 {
     QFont gridFont;
-    QColor gridText = Qt::black;
-    QColor titleText = Qt::black; // the tab font colour: grid titles and notes text
-    QColor autoDeleteColour = QColor(0xFF, 0, 0);
-    QColor nagColour = QColor(0, 0, 0xFF);
-    QColor suspendedColour = QColor(0x4F, 0x4F, 0x4F);
+    GridColours colours;
 };
 
 class AppointmentListPage : public QWidget

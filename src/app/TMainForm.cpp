@@ -1295,8 +1295,9 @@ void TMainForm::colourAgendaDatePicker()
     // White on today's date, button face on any other; the drop-down calendar's title in
     // the agenda page's colour under the tab font colour.
     paintFieldColours(*DateTimePickerTODAY,
-        DateTimePickerTODAY->date() == m_services.clock.today() ? QColor(Qt::white)
-                                                                : QApplication::palette().color(QPalette::Button),
+        DateTimePickerTODAY->date() == m_services.clock.today()
+            ? QColor(Qt::white)
+            : QApplication::palette().color(QPalette::Button),
         DateTimePickerTODAY->palette().color(QPalette::Text));
     if (auto *bar = DateTimePickerTODAY->calendarWidget()->findChild<QWidget *>(
             QStringLiteral("qt_calendar_navigationbar"))) {
@@ -1376,11 +1377,9 @@ void TMainForm::applyTheme(const QString &name)
         PageControlMenu->tabBar()->setFont(
             QFont(theme::mapFontFamily(m_fonts.tabs.family), m_fonts.tabs.pointSize));
         PageControlMenu->setTabFontColour(colour::toQColor(m_fonts.tabColour));
-        const agenda::ListPageLook look { QFont(theme::mapFontFamily(m_fonts.grids.family),
-                                              m_fonts.grids.pointSize),
-            colour::toQColor(m_fonts.gridColour), colour::toQColor(m_fonts.tabColour),
-            colour::toQColor(m_fonts.autoDeleteColour), colour::toQColor(m_fonts.tormentColour),
-            colour::toQColor(m_fonts.suspendedColour) };
+        const agenda::ListPageLook look {
+            QFont(theme::mapFontFamily(m_fonts.grids.family), m_fonts.grids.pointSize), gridColours()
+        };
         for (agenda::AppointmentListPage *page : m_listPages)
             page->applyLook(look);
         m_todayPage->applyGridFont(look.gridFont);

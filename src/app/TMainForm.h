@@ -37,6 +37,7 @@ struct EditorContext;
 class TSelectForm;
 class TodayPage;
 struct GridLook;
+struct GridColours;
 } // namespace agenda
 class AlarmCenter;
 class SlideNotice;
@@ -262,6 +263,8 @@ private:
     agenda::TodayPage *m_todayPage = nullptr;
     void buildTodayPage();
     agenda::GridLook agendaGridLook();
+    // The theme's text colours of the grids (Fonts.txt), for every appointment grid.
+    agenda::GridColours gridColours() const;
     // The current page colour is the desktop's button face.
     bool buttonFacePage() const;
     // ImageList_ColoreSezioni: a colour square per section, the pictures of the tray menu,

@@ -109,10 +109,11 @@ agenda::EditorContext TMainForm::editorContext(AppointmentKind kind)
     context.enlargedNote = m_enlargedNote;
     context.scalePercent = m_options->dialogScale();
     context.sectionColour = sectionColour(section);
-    context.titleText = tabFontColour();
-    context.autoDeleteColour = colour::toQColor(m_fonts.autoDeleteColour);
-    context.nagColour = colour::toQColor(m_fonts.tormentColour);
-    context.suspendedColour = colour::toQColor(m_fonts.suspendedColour);
+    const agenda::GridColours colours = gridColours();
+    context.titleText = colours.titleText;
+    context.autoDeleteColour = colours.autoDelete;
+    context.nagColour = colours.nag;
+    context.suspendedColour = colours.suspended;
     if (!m_selectForm)
         m_selectForm = new agenda::TSelectForm(
             m_services.regional, m_services.prompter, m_options->dialogScale(), this);
@@ -190,12 +191,15 @@ agenda::GridLook TMainForm::agendaGridLook()
     look.squareFrame = [this] { return m_fonts.squareFrame; };
     look.plainRows = [this] { return buttonFacePage(); };
     look.squareBuiltinColours = [this] { return m_fonts.squareBuiltinColours; };
-    look.colours = [this] {
-        return agenda::GridColours { colour::toQColor(m_fonts.gridColour),
-            colour::toQColor(m_fonts.tabColour), colour::toQColor(m_fonts.autoDeleteColour),
-            colour::toQColor(m_fonts.tormentColour), colour::toQColor(m_fonts.suspendedColour) };
-    };
+    look.colours = [this] { return gridColours(); };
     return look;
+}
+
+agenda::GridColours TMainForm::gridColours() const
+{
+    return agenda::GridColours { colour::toQColor(m_fonts.gridColour), tabFontColour(),
+        colour::toQColor(m_fonts.autoDeleteColour), colour::toQColor(m_fonts.tormentColour),
+        colour::toQColor(m_fonts.suspendedColour) };
 }
 
 const std::vector<Appointment> &TMainForm::dayAgenda() const

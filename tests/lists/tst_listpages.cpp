@@ -56,9 +56,6 @@ struct PageFixture
         };
         host.gridStyle = [this] { return style; };
         host.sectionColour = [] { return QColor(0x40, 0x80, 0xC0); };
-        host.suspendedColour = QColor(0x4F, 0x4F, 0x4F);
-        host.autoDeleteColour = QColor(0xFF, 0, 0);
-        host.nagColour = QColor(0, 0, 0xFF);
         host.locked = [this] { return locked; };
         host.requestEnlargedNote = [this] { ++enlargedRequests; };
         host.agendaAdd = [this](AppointmentKind k) { added << kindLetter(k); };
@@ -467,8 +464,8 @@ void TestListPages::lookAndSectionColour()
     f.page->refresh();
     ListPageLook look;
     look.gridFont = QFont(QStringLiteral("Liberation Sans"), 13);
-    look.gridText = QColor(Qt::darkGreen);
-    look.titleText = QColor(Qt::yellow);
+    look.colours.gridText = QColor(Qt::darkGreen);
+    look.colours.titleText = QColor(Qt::yellow);
     f.page->applyLook(look);
     f.page->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.page.get()));
