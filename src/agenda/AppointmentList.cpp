@@ -97,18 +97,32 @@ std::vector<qint64> listKeys(Database &db, const ListFilter &filter)
 
 std::vector<Appointment> listColumnValues(Database &db, const ListFilter &filter, const QString &column)
 {
-    static const QStringList columns { QStringLiteral("id"), QStringLiteral("datefull"),
-        QStringLiteral("dayofmonth"), QStringLiteral("dayofweek"), QStringLiteral("orario"),
-        QStringLiteral("orario2") };
+    // The text columns a list shows, and where each goes in the record.
+    static const std::pair<const char *, QString Appointment::*> texts[] = { { "id", &Appointment::id },
+        { "dayofmonth", &Appointment::dayofmonth }, { "dayofweek", &Appointment::dayofweek },
+        { "orario", &Appointment::orario }, { "orario2", &Appointment::orario2 } };
+    const bool date = column == QLatin1String("datefull");
+    QString Appointment::*text = nullptr;
+    for (const auto &[name, member] : texts) {
+        if (column == QLatin1String(name))
+            text = member;
+    }
     std::vector<Appointment> values;
-    if (!columns.contains(column))
+    if (!date && !text)
         return values;
     const ListStatement s = buildList(filter, column);
     QSqlQuery query = db.select(
         QStringLiteral("SELECT DISTINCT ") + column + QStringLiteral(" FROM (") + s.sql + QLatin1Char(')'),
         s.params);
-    while (query.next())
-        values.push_back(appointmentFromQuery(query));
+    // One column per row: read by position, not through the whole record.
+    while (query.next()) {
+        Appointment &a = values.emplace_back();
+        const QVariant value = query.value(0);
+        if (date)
+            a.datefull = value.isNull() ? QDate() : QDate::fromString(value.toString().left(10), Qt::ISODate);
+        else
+            a.*text = value.toString();
+    }
     return values;
 }
 

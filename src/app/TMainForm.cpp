@@ -372,7 +372,8 @@ void TMainForm::runStartupSequence()
         refreshDayAgenda();
         refreshLists();
         m_listsReady = true;
-        // The theme was applied before the lists were read: their columns fit now.
+        // The theme was applied before the lists were read: their columns fit now, with the
+        // resize steps after them.
         for (agenda::AppointmentListPage *page : m_listPages)
             page->fitColumns();
         applyWindowSize();
@@ -1388,8 +1389,11 @@ void TMainForm::applyTheme(const QString &name)
             colours = theme::readColours(*lines);
         storeSectionColours(colours);
         addContactMapPicture();
-        for (agenda::AppointmentListPage *page : m_listPages)
-            page->fitColumns();
+        // At start-up the lists are not read yet; their columns fit once they are.
+        if (m_listsReady) {
+            for (agenda::AppointmentListPage *page : m_listPages)
+                page->fitColumns();
+        }
     } catch (const colour::ColourError &e) {
         // The rest of the theme is abandoned; what was applied before stays.
         m_services.prompter.errorReport(e.text());
