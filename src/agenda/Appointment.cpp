@@ -26,13 +26,13 @@ QDate dateOf(const QVariant &v)
     return QDate::fromString(v.toString().left(10), Qt::ISODate);
 }
 
+} // namespace
+
 QString fileNamePart(const QString &text)
 {
     const qsizetype cut = std::max(text.lastIndexOf(QLatin1Char('/')), text.lastIndexOf(QLatin1Char('\\')));
     return text.mid(cut + 1);
 }
-
-} // namespace
 
 QString kindLetter(AppointmentKind kind)
 {

@@ -143,6 +143,9 @@ QString yearDateText(const Appointment &a, const QString &picture, const Regiona
 // file-name part, stopping at the first the shell accepts. Returns whether one opened;
 // failures are not reported. `programFolder` ends with a separator.
 bool openAttachment(Shell &shell, const QString &programFolder, const QString &allegato);
+// The file-name part of a path written with either separator (stored paths may come
+// from another system).
+QString fileNamePart(const QString &text);
 // The places an attachment text may name, in the order the opener tries them.
 QStringList attachmentCandidates(const QString &programFolder, const QString &allegato);
 // The first of those places that is an existing file or folder, or nothing.

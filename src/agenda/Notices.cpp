@@ -1,4 +1,5 @@
 #include "agenda/Notices.h"
+#include "agenda/Appointment.h"
 #include "app/DatePicture.h"
 #include "platform/SoundPlayer.h"
 
@@ -119,9 +120,7 @@ std::optional<QString> alarmSoundFile(
     if (QFileInfo(waveSound).isFile())
         return waveSound;
     if (alarmsFolder) {
-        // The stored path may come from another system: both separators end a folder.
-        const QString name = waveSound.mid(
-            std::max(waveSound.lastIndexOf(QLatin1Char('/')), waveSound.lastIndexOf(QLatin1Char('\\'))) + 1);
+        const QString name = fileNamePart(waveSound);
         const QString moved = programFolder + QStringLiteral("alarms/") + name;
         if (!name.isEmpty() && QFileInfo(moved).isFile())
             return moved;

@@ -94,12 +94,6 @@ const std::pair<const char *, AppointmentKind> kAddEntries[] = {
     { "Settimanale", AppointmentKind::Weekly },
 };
 
-// The file-name part of a path written with either separator.
-QString fileNamePart(const QString &path)
-{
-    return path.mid(std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1);
-}
-
 } // namespace
 
 TodayPage::TodayPage(TodayPageHost host, QWidget *parent) : QWidget(parent), m_host(std::move(host))
