@@ -40,8 +40,7 @@ AlarmCenter::AlarmCenter(TMainForm &form) : QObject(&form), m_form(form)
 
 bool AlarmCenter::lockConfigured() const
 {
-    const SettingsRow &settings = m_form.m_settings;
-    return !settings.text(QStringLiteral("psw")).isEmpty() && settings.yes(QStringLiteral("blocco"));
+    return m_form.m_settings.lockConfigured();
 }
 
 void AlarmCenter::showNotice(const NoticeContent &content)

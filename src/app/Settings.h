@@ -23,6 +23,11 @@ public:
     bool logical(const QString &column) const { return value(column).toInt() != 0; }
     // A "Y"/"N" column: only "Y" is true; NULL and empty read as "N".
     bool yes(const QString &column) const { return text(column) == QLatin1String("Y"); }
+    // A password lock is configured: a password, and the start lock ticked.
+    bool lockConfigured() const
+    {
+        return !text(QStringLiteral("psw")).isEmpty() && yes(QStringLiteral("blocco"));
+    }
 
 private:
     QHash<QString, QVariant> m_values;

@@ -509,7 +509,7 @@ void TMainForm::applyStartSettings()
     if (m_settings.logical(QStringLiteral("hidetips")))
         setHintButtonsVisible(false);
     SpeedButton_SolaLettura->setVisible(m_settings.logical(QStringLiteral("solalettura")));
-    if (!m_settings.text(QStringLiteral("psw")).isEmpty() && m_settings.yes(QStringLiteral("blocco")))
+    if (m_settings.lockConfigured())
         showLockPanel();
 }
 
@@ -723,7 +723,7 @@ void TMainForm::windowShown()
     } catch (const StoreError &e) {
         m_services.prompter.errorReport(e.text());
     }
-    if (!m_settings.text(QStringLiteral("psw")).isEmpty() && m_settings.yes(QStringLiteral("blocco"))) {
+    if (m_settings.lockConfigured()) {
         showLockPanel();
         QPalette palette = Edit_PSW->palette();
         palette.setColor(QPalette::Base, sectionColour(PageControlMenu->indexOf(TabSheetTODAY)));
